@@ -1,0 +1,45 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install what is missing first (scripts/setup.sh), then build with CMake presets.
+
+PRESET ?= dev
+BUILD_DIR = build/$(PRESET)
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Tests keep their runtime files inside the build tree, not in the user's session.
+TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
+
+.PHONY: run test asan bench build setup format format-check screenshot clean
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)/plovari
+
+test: build
+	@mkdir -p build/runtime && chmod 700 build/runtime
+	@$(TEST_ENV) ctest --preset $(PRESET) -j $(JOBS)
+
+asan:
+	@$(MAKE) --no-print-directory test PRESET=asan
+
+bench:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@build/release/bench/plovari_bench
+
+screenshot:
+	@scripts/setup.sh --display
+	@$(MAKE) --no-print-directory build
+	@scripts/screenshot.sh $(BUILD_DIR)/plovari docs
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	@rm -rf build

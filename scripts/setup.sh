@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and playing need.
+# Idempotent: packages already present are left alone, and apt is not touched
+# at all when nothing is missing. Runs apt-get as root, or through sudo.
+#
+#   scripts/setup.sh            build and test dependencies
+#   scripts/setup.sh --display  also Xvfb and the screenshot tools
+set -euo pipefail
+
+packages=(
+    g++ make cmake ninja-build pkg-config
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core clang-format
+)
+if [[ "${1:-}" == "--display" ]]; then
+    packages+=(xvfb xauth xdotool imagemagick x11-utils)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+    run_as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    run_as_root=(sudo)
+else
+    echo "error: these packages are missing and neither root nor sudo is available:" >&2
+    echo "  ${missing[*]}" >&2
+    exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${run_as_root[@]}" apt-get update -qq
+"${run_as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
