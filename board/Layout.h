@@ -1,0 +1,72 @@
+#pragma once
+
+// Where every control of the main window stands, in pixels at 96 dots per inch. Positions of
+// children of a frame are relative to the frame's top-left corner. Per-player tables are
+// indexed by player slot 0..5.
+
+#include <QColor>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <array>
+
+namespace plovari::layout {
+
+using SlotPoints = std::array<QPoint, 6>;
+
+inline constexpr QSize ClientArea{687, 374};
+
+/// Player colours: mode box, its buttons and the lane square.
+inline const std::array<QColor, 6> PlayerColours{
+    QColor(255, 255, 0), // yellow
+    QColor(0, 0, 128),   // navy
+    QColor(255, 0, 0),   // red
+    QColor(0, 192, 0),   // green
+    QColor(255, 128, 0), // orange
+    QColor(192, 0, 192), // purple
+};
+
+inline constexpr QRect ModeFrame{8, 224, 569, 129};
+
+// Inside ModeFrame.
+inline constexpr QSize ModeBoxSize{81, 41};
+inline constexpr SlotPoints ModeBoxes{
+    {{8, 32}, {8, 72}, {200, 32}, {200, 72}, {400, 32}, {400, 72}}};
+inline constexpr QSize DiceSize{20, 20};
+inline constexpr SlotPoints PlayerDice{
+    {{96, 40}, {96, 80}, {288, 40}, {288, 80}, {488, 40}, {488, 80}}};
+inline constexpr QSize ScoreSize{33, 25};
+inline constexpr SlotPoints PlayerScores{
+    {{120, 40}, {120, 80}, {312, 40}, {312, 80}, {512, 40}, {512, 80}}};
+inline constexpr QSize ColumnHeadSize{97, 17};
+inline constexpr std::array<QPoint, 3> ColumnHeads{{{8, 16}, {200, 16}, {400, 16}}};
+
+// Inside a mode box: Low, Regular, Medium, High from left to right.
+inline constexpr QSize ModeButtonSize{17, 13};
+inline constexpr std::array<QPoint, 4> ModeButtons{{{8, 16}, {24, 16}, {40, 16}, {56, 16}}};
+
+// On the window.
+inline constexpr QSize MarkerSize{32, 32};
+inline constexpr SlotPoints MarkerOpenings{
+    {{8, 8}, {8, 40}, {0, 72}, {0, 104}, {0, 136}, {0, 168}}};
+inline constexpr QSize LaneSquareSize{36, 36};
+/// Lane square i opens at (64, 32 i + 8).
+inline constexpr QPoint LaneSquareOpening(int slot) {
+    return {64, 32 * slot + 8};
+}
+/// Die face k (k + 1 pips) opens at (312 + 32 k, 8).
+inline constexpr QPoint DieFaceSource(int face) {
+    return {312 + 32 * face, 8};
+}
+/// The mode pictures in MarkerPicture order: Regular, Low, MediumGo, MediumStop, HighGo, HighStop.
+inline constexpr std::array<QPoint, 6> ModePictureSources{
+    {{280, 72}, {224, 72}, {320, 120}, {320, 80}, {368, 120}, {368, 80}}};
+
+inline constexpr QRect ContinueButton{616, 264, 65, 25};
+inline constexpr QRect DoTurn{240, 8, 49, 25};
+inline constexpr QRect TempText{632, 304, 41, 25};
+
+/// The timer's interval before start-up picks the pace.
+inline constexpr int DesignTimerInterval = 50;
+
+} // namespace plovari::layout

@@ -1,0 +1,97 @@
+#include "Pictures.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <array>
+#include <memory>
+#include <stdexcept>
+
+namespace plovari {
+
+namespace {
+
+struct PictureFile {
+    const char* Resource;
+    const char* Description;
+};
+
+// In the order of Picture, after None.
+constexpr std::array<PictureFile, 13> Files{{
+    {":/pictures/icon.svg", "Plovari icon"},
+    {":/pictures/die1.svg", "die showing 1"},
+    {":/pictures/die2.svg", "die showing 2"},
+    {":/pictures/die3.svg", "die showing 3"},
+    {":/pictures/die4.svg", "die showing 4"},
+    {":/pictures/die5.svg", "die showing 5"},
+    {":/pictures/die6.svg", "die showing 6"},
+    {":/pictures/smiley.svg", "smiley: Regular"},
+    {":/pictures/handshake.svg", "handshake: Low"},
+    {":/pictures/light_go.svg", "traffic light showing green: Medium, scored"},
+    {":/pictures/light_stop.svg", "traffic light showing red: Medium, no match"},
+    {":/pictures/go_sign.svg", "sign with an arrow up and 50: High, scored"},
+    {":/pictures/stop_sign.svg", "stop sign: High, not the highest die"},
+}};
+
+const PictureFile& FileOf(Picture picture) {
+    return Files.at(static_cast<std::size_t>(picture) - 1);
+}
+
+} // namespace
+
+Picture DieFace(int pips) {
+    if (pips < 1 || pips > 6) {
+        throw std::out_of_range("a die has 1 to 6 pips");
+    }
+    return static_cast<Picture>(static_cast<int>(Picture::Die1) + pips - 1);
+}
+
+Picture PictureOf(MarkerPicture marker) {
+    switch (marker) {
+    case MarkerPicture::RegularImage:
+        return Picture::Smiley;
+    case MarkerPicture::LowImage:
+        return Picture::Handshake;
+    case MarkerPicture::MediumImageGo:
+        return Picture::LightGo;
+    case MarkerPicture::MediumImageStop:
+        return Picture::LightStop;
+    case MarkerPicture::HighImageGo:
+        return Picture::GoSign;
+    case MarkerPicture::HighImageStop:
+        return Picture::StopSign;
+    }
+    throw std::invalid_argument("unknown marker picture");
+}
+
+QString DescriptionOf(Picture picture) {
+    return picture == Picture::None ? QString() : QString::fromUtf8(FileOf(picture).Description);
+}
+
+QSvgRenderer* RendererOf(Picture picture) {
+    if (picture == Picture::None) {
+        return nullptr;
+    }
+    // Parsed once and shared by every box that shows the picture; lives as long as the program.
+    static std::array<std::unique_ptr<QSvgRenderer>, Files.size()> renderers;
+    auto& renderer = renderers.at(static_cast<std::size_t>(picture) - 1);
+    if (!renderer) {
+        renderer = std::make_unique<QSvgRenderer>(QString::fromUtf8(FileOf(picture).Resource));
+    }
+    return renderer.get();
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        RendererOf(Picture::Icon)->render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace plovari

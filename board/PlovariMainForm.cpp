@@ -1,0 +1,403 @@
+#include "PlovariMainForm.h"
+
+#include "Lanes.h"
+#include "Layout.h"
+#include "MenuCommands.h"
+
+#include <QGroupBox>
+#include <QLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace plovari {
+
+namespace {
+
+constexpr std::size_t Index(Slot slot) {
+    return static_cast<std::size_t>(slot);
+}
+
+QString SlotName(const char* name, int slot) {
+    return QString::fromUtf8(name) + QString::number(slot);
+}
+
+QString PlayerName(int slot) {
+    return QStringLiteral("Player %1").arg(slot + 1);
+}
+
+const char* ModeName(Mode mode) {
+    static const char* const names[] = {"Low", "Regular", "Medium", "High"};
+    return names[static_cast<int>(mode)];
+}
+
+const char* MarkerPictureName(std::size_t picture) {
+    static const char* const names[] = {"RegularImage",    "LowImage",    "MediumImageGo",
+                                        "MediumImageStop", "HighImageGo", "HighImageStop"};
+    return names[picture];
+}
+
+/// Paints a control's background in one colour.
+void FillWith(QWidget& widget, const QColor& colour) {
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+/// Tab indexes of the focusable controls of a slot's mode box: Low, Regular, Medium, High.
+std::array<int, 4> ModeButtonTabIndexes(int slot) {
+    if (slot == 0) {
+        return {3, 4, 6, 5};
+    }
+    return {5 * slot + 15, 5 * slot + 14, 5 * slot + 12, 5 * slot + 13};
+}
+
+} // namespace
+
+PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , Random(random ? std::move(random) : std::make_unique<ClockRandomSource>())
+    , Controller(*this, *Random) {
+    setObjectName(QStringLiteral("PlovariMainForm"));
+    setWindowTitle(QStringLiteral("Plovari, the board game"));
+    setWindowIcon(WindowIcon());
+
+    Menus = CreateMenus(*menuBar());
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("Client"));
+    Client->setFixedSize(layout::ClientArea);
+    Client->setBackgroundRole(QPalette::Button);
+    Client->setAutoFillBackground(true);
+    setCentralWidget(Client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    CreateLanes(*Client);
+    CreateModePanel(*Client);
+    CreatePacingControls(*Client);
+    SetStackingAndTabOrder();
+
+    Commands = std::make_unique<MenuCommands>(Controller, *this);
+    Commands->Connect(Menus, ModeButtons);
+    connect(Menus.Item(MenuItem::StepByStep), &QAction::triggered, this,
+            &PlovariMainForm::StepByStep_Click);
+    connect(Menus.Item(MenuItem::Slow), &QAction::triggered, this, &PlovariMainForm::Slow_Click);
+    connect(Menus.Item(MenuItem::Fast), &QAction::triggered, this, &PlovariMainForm::Fast_Click);
+
+    Form_Load();
+}
+
+PlovariMainForm::~PlovariMainForm() = default;
+
+void PlovariMainForm::CreateLanes(QWidget& client) {
+    for (Slot slot = 0; slot < MaxPlayers; ++slot) {
+        auto* square = new SolidRectangle(&client, layout::PlayerColours.at(Index(slot)));
+        square->setObjectName(SlotName("Backdrop", slot));
+        square->resize(layout::LaneSquareSize);
+        square->MoveTo(static_cast<float>(layout::LaneSquareOpening(slot).x()),
+                       static_cast<float>(layout::LaneSquareOpening(slot).y()));
+        Backdrop.at(Index(slot)) = square;
+
+        auto* marker = new ImageBox(&client, Picture::Smiley);
+        marker->setObjectName(SlotName("MovingImage", slot));
+        marker->resize(layout::MarkerSize);
+        const QPoint opening = layout::MarkerOpenings.at(Index(slot));
+        marker->MoveTo(static_cast<float>(opening.x()), static_cast<float>(opening.y()));
+        MovingImage.at(Index(slot)) = marker;
+    }
+
+    // Hidden picture sources: the die faces and the mode pictures.
+    for (int face = 0; face < 6; ++face) {
+        auto* die = new ImageBox(&client, DieFace(face + 1));
+        die->setObjectName(SlotName("Dice", face));
+        die->setGeometry(QRect(layout::DieFaceSource(face), layout::DiceSize));
+        die->hide();
+        Dice.at(static_cast<std::size_t>(face)) = die;
+    }
+    for (std::size_t picture = 0; picture < ModePictures.size(); ++picture) {
+        auto* source = new ImageBox(&client, PictureOf(static_cast<MarkerPicture>(picture)));
+        source->setObjectName(QString::fromUtf8(MarkerPictureName(picture)));
+        source->setGeometry(QRect(layout::ModePictureSources.at(picture), layout::MarkerSize));
+        source->hide();
+        ModePictures.at(picture) = source;
+    }
+}
+
+void PlovariMainForm::CreateModePanel(QWidget& client) {
+    ModeFrame = new QGroupBox(&client);
+    ModeFrame->setObjectName(QStringLiteral("ModeFrame"));
+    ModeFrame->setGeometry(layout::ModeFrame);
+
+    for (std::size_t column = 0; column < Label1.size(); ++column) {
+        auto* heads = new ColumnHeads(ModeFrame);
+        heads->setObjectName(SlotName("Label1", static_cast<int>(column)));
+        heads->setGeometry(QRect(layout::ColumnHeads.at(column), layout::ColumnHeadSize));
+        Label1.at(column) = heads;
+    }
+
+    for (Slot slot = 0; slot < MaxPlayers; ++slot) {
+        const QColor& colour = layout::PlayerColours.at(Index(slot));
+        auto* box = new QFrame(ModeFrame);
+        box->setObjectName(SlotName("PlayerMode", slot));
+        box->setGeometry(QRect(layout::ModeBoxes.at(Index(slot)), layout::ModeBoxSize));
+        box->setFrameShape(QFrame::NoFrame);
+        FillWith(*box, colour);
+        box->setAccessibleName(PlayerName(slot) + QStringLiteral(" mode"));
+        PlayerMode.at(Index(slot)) = box;
+
+        // The four buttons share the box as parent, which makes them one exclusive group.
+        for (Mode mode : AllModes) {
+            auto* button = new QRadioButton(QStringLiteral("Option1"), box);
+            button->setObjectName(QString::fromUtf8(ModeName(mode)) + QString::number(slot));
+            button->setGeometry(QRect(layout::ModeButtons.at(static_cast<std::size_t>(mode)),
+                                      layout::ModeButtonSize));
+            FillWith(*button, colour);
+            button->setAccessibleName(PlayerName(slot) + QLatin1Char(' ') +
+                                      QString::fromUtf8(ModeName(mode)));
+            ModeButtons.at(Index(slot)).at(static_cast<std::size_t>(mode)) = button;
+        }
+
+        auto* score = new QLineEdit(QStringLiteral("Text1"), ModeFrame);
+        score->setObjectName(SlotName("PlayerScore", slot));
+        score->setGeometry(QRect(layout::PlayerScores.at(Index(slot)), layout::ScoreSize));
+        score->setEnabled(false);
+        score->setReadOnly(true);
+        score->setFocusPolicy(Qt::NoFocus);
+        score->setTextMargins(0, 0, 0, 0);
+        score->setAccessibleName(PlayerName(slot) + QStringLiteral(" score"));
+        // Disabled, yet the scores are the race's readout: keep them as legible as enabled text.
+        QPalette palette = score->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         palette.color(QPalette::Active, QPalette::Text));
+        score->setPalette(palette);
+        PlayerScore.at(Index(slot)) = score;
+
+        auto* die = new ImageBox(ModeFrame, Picture::Die1);
+        die->setObjectName(SlotName("PlayerDice", slot));
+        die->setGeometry(QRect(layout::PlayerDice.at(Index(slot)), layout::DiceSize));
+        die->hide();
+        PlayerDice.at(Index(slot)) = die;
+    }
+}
+
+void PlovariMainForm::CreatePacingControls(QWidget& client) {
+    ContinueButton = new QPushButton(QStringLiteral("start"), &client);
+    ContinueButton->setObjectName(QStringLiteral("ContinueButton"));
+    ContinueButton->setGeometry(layout::ContinueButton);
+    ContinueButton->setEnabled(false);
+    connect(ContinueButton, &QPushButton::clicked, this, &PlovariMainForm::ContinueButton_Click);
+
+    // Never shown: its click is the turn, which only the timer runs.
+    DoTurn = new QPushButton(QStringLiteral("Do Turn"), &client);
+    DoTurn->setObjectName(QStringLiteral("DoTurn"));
+    DoTurn->setGeometry(layout::DoTurn);
+    DoTurn->hide();
+    connect(DoTurn, &QPushButton::clicked, this, &PlovariMainForm::DoTurn_Click);
+
+    // The key catcher: visible and enabled so it can take the focus, with everything it could
+    // show painted in the window's own colour, selections included. No border line, so
+    // nothing of it shows.
+    TempText = new KeyCatcher(&client);
+    TempText->setText(QStringLiteral("Text1"));
+    TempText->setObjectName(QStringLiteral("TempText"));
+    TempText->setGeometry(layout::TempText);
+    TempText->setFrame(false);
+    TempText->setAccessibleName(QStringLiteral("Pause: press any key"));
+    QPalette palette = TempText->palette();
+    const QColor face = palette.color(QPalette::Button);
+    // Every role, so neither text, selection nor the text cursor can be seen.
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        palette.setColor(static_cast<QPalette::ColorRole>(role), face);
+    }
+    TempText->setPalette(palette);
+    connect(TempText, &KeyCatcher::KeyDown, this, &PlovariMainForm::TempText_KeyDown);
+    connect(TempText, &QLineEdit::textChanged, this, &PlovariMainForm::TempText_Change);
+
+    // A coarse timer may be 5 % off on any tick.
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(layout::DesignTimerInterval);
+    connect(Timer1, &QTimer::timeout, this, &PlovariMainForm::Timer1_Timer);
+    Timer1->start(); // switched off by start-up before any tick is handled
+}
+
+void PlovariMainForm::SetStackingAndTabOrder() {
+    // Back to front: lane squares 0..5 behind everything, the markers in front of them, and
+    // the windowed controls in front of all pictures.
+    std::vector<QWidget*> backToFront(Backdrop.begin(), Backdrop.end());
+    backToFront.insert(backToFront.end(), Dice.begin(), Dice.end());
+    for (Slot slot : {3, 4, 5}) {
+        backToFront.push_back(MovingImage.at(Index(slot)));
+    }
+    for (MarkerPicture picture :
+         {MarkerPicture::LowImage, MarkerPicture::RegularImage, MarkerPicture::MediumImageStop,
+          MarkerPicture::MediumImageGo, MarkerPicture::HighImageStop, MarkerPicture::HighImageGo}) {
+        backToFront.push_back(&ModePicture(picture));
+    }
+    for (Slot slot : {2, 0, 1}) {
+        backToFront.push_back(MovingImage.at(Index(slot)));
+    }
+    backToFront.insert(backToFront.end(), {TempText, DoTurn, ContinueButton, ModeFrame});
+
+    // Inside the mode panel.
+    backToFront.insert(backToFront.end(), {Label1[0]});
+    backToFront.insert(backToFront.end(), PlayerDice.rbegin(), PlayerDice.rend());
+    backToFront.insert(backToFront.end(), {Label1[1], Label1[2], PlayerMode[0]});
+    backToFront.insert(backToFront.end(), PlayerScore.rbegin(), PlayerScore.rend());
+    for (Slot slot = 1; slot < MaxPlayers; ++slot) {
+        backToFront.push_back(PlayerMode.at(Index(slot)));
+    }
+    for (QWidget* widget : backToFront) {
+        widget->raise();
+    }
+
+    std::vector<std::pair<int, QWidget*>> tabStops{{7, DoTurn}, {8, ContinueButton}, {9, TempText}};
+    for (Slot slot = 0; slot < MaxPlayers; ++slot) {
+        const std::array<int, 4> indexes = ModeButtonTabIndexes(slot);
+        for (Mode mode : AllModes) {
+            tabStops.emplace_back(indexes.at(static_cast<std::size_t>(mode)),
+                                  ModeButton(slot, mode));
+        }
+    }
+    std::sort(tabStops.begin(), tabStops.end());
+    for (std::size_t stop = 1; stop < tabStops.size(); ++stop) {
+        setTabOrder(tabStops[stop - 1].second, tabStops[stop].second);
+    }
+}
+
+ImageBox& PlovariMainForm::ModePicture(MarkerPicture picture) const {
+    return *ModePictures.at(static_cast<std::size_t>(picture));
+}
+
+QRadioButton* PlovariMainForm::ModeButton(Slot slot, Mode mode) const {
+    return ModeButtons.at(Index(slot)).at(static_cast<std::size_t>(mode));
+}
+
+void PlovariMainForm::Form_Load() {
+    Controller.Form_Load();
+}
+
+void PlovariMainForm::Timer1_Timer() {
+    // Once stopped, the timer delivers no further tick, not even one already due.
+    if (!Timer1->isActive()) {
+        return;
+    }
+    Controller.Timer1_Timer();
+}
+
+void PlovariMainForm::ContinueButton_Click() {
+    Controller.ContinueButton_Click();
+}
+
+void PlovariMainForm::TempText_KeyDown() {
+    Controller.TempText_KeyDown();
+}
+
+void PlovariMainForm::TempText_Change() {
+    if (!TempText->text().isEmpty()) {
+        TempText->clear();
+    }
+}
+
+void PlovariMainForm::DoTurn_Click() {
+    Controller.DoTurn_Click();
+}
+
+void PlovariMainForm::StepByStep_Click() {
+    Controller.ChoosePace(Pace::StepByStep);
+}
+
+void PlovariMainForm::Slow_Click() {
+    Controller.ChoosePace(Pace::Slow);
+}
+
+void PlovariMainForm::Fast_Click() {
+    Controller.ChoosePace(Pace::Fast);
+}
+
+void PlovariMainForm::SetScoreText(Slot slot, const std::string& text) {
+    PlayerScore.at(Index(slot))->setText(QString::fromStdString(text));
+}
+
+void PlovariMainForm::ShowDiceFace(Slot slot, std::int16_t die) {
+    PlayerDice.at(Index(slot))->TakePictureOf(*Dice.at(static_cast<std::size_t>(die - 1)));
+}
+
+void PlovariMainForm::ShowMarkerPicture(Slot slot, MarkerPicture picture) {
+    MovingImage.at(Index(slot))->TakePictureOf(ModePicture(picture));
+}
+
+bool PlovariMainForm::IsModeSelected(Slot slot, Mode mode) const {
+    return ModeButton(slot, mode)->isChecked();
+}
+
+void PlovariMainForm::SelectMode(Slot slot, Mode mode) {
+    ModeButton(slot, mode)->setChecked(true);
+}
+
+void PlovariMainForm::DrawPlayer(Slot slot) {
+    const auto width = static_cast<float>(Client->width());
+    const LanePlacement placement =
+        PlaceInLane(slot, State().Scores.at(Index(slot)), State().FinishLine, width);
+    MovingImage.at(Index(slot))->MoveTo(placement.MarkerLeft, placement.MarkerTop);
+    Backdrop.at(Index(slot))->MoveTo(placement.SquareLeft, placement.SquareTop);
+}
+
+void PlovariMainForm::VisiblePlayers() {
+    for (Slot slot = 0; slot < MaxPlayers; ++slot) {
+        const bool racing = slot < State().PlayerCount;
+        for (QWidget* control : {static_cast<QWidget*>(PlayerMode.at(Index(slot))),
+                                 static_cast<QWidget*>(PlayerScore.at(Index(slot))),
+                                 static_cast<QWidget*>(PlayerDice.at(Index(slot))),
+                                 static_cast<QWidget*>(MovingImage.at(Index(slot))),
+                                 static_cast<QWidget*>(Backdrop.at(Index(slot)))}) {
+            control->setVisible(racing);
+        }
+    }
+}
+
+void PlovariMainForm::SetTimerEnabled(bool enabled) {
+    if (!enabled) {
+        Timer1->stop();
+    } else if (!Timer1->isActive()) {
+        Timer1->start();
+    }
+}
+
+void PlovariMainForm::SetTimerInterval(int milliseconds) {
+    Timer1->setInterval(milliseconds);
+}
+
+void PlovariMainForm::SetContinueEnabled(bool enabled) {
+    ContinueButton->setEnabled(enabled);
+}
+
+void PlovariMainForm::SetContinueCaption(const std::string& caption) {
+    ContinueButton->setText(QString::fromStdString(caption));
+}
+
+std::string PlovariMainForm::ContinueCaption() const {
+    return ContinueButton->text().toStdString();
+}
+
+void PlovariMainForm::FocusKeyCatcher() {
+    // While a modal window is open this only chooses the focus the main window will have again
+    // when it is active; the tick goes on either way.
+    TempText->setFocus(Qt::OtherFocusReason);
+}
+
+void PlovariMainForm::SetChecked(MenuItem item, bool checked) {
+    Menus.Item(item)->setChecked(checked);
+}
+
+bool PlovariMainForm::IsChecked(MenuItem item) const {
+    return Menus.Item(item)->isChecked();
+}
+
+} // namespace plovari

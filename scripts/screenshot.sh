@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Plays the game in a real window under Xvfb and takes pictures of it:
+#   ready.png     the window as it opens
+#   race.png      six players in different modes, paused mid-race
+#   finished.png  the same race played to its end
+# Usage: scripts/screenshot.sh GAME OUTDIR [SCALE]   (SCALE: Qt scale factor, default 1)
+# With no display set, it starts its own Xvfb.
+set -euo pipefail
+game="$(realpath "$1")"
+outdir="$2"
+scale="${3:-1}"
+mkdir -p "$outdir"
+
+if [[ -z "${PLOVARI_SHOT_INNER:-}" ]]; then
+    export PLOVARI_SHOT_INNER=1
+    exec xvfb-run -a -s "-screen 0 1600x1000x24" "$0" "$@"
+fi
+
+export QT_SCALE_FACTOR="$scale"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+"$game" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+window=""
+for _ in $(seq 50); do
+    window=$(xdotool search --name "Plovari, the board game" 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
+    sleep 0.1
+done
+[[ -n "$window" ]] || { echo "the window did not open" >&2; exit 1; }
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$window")" # WIDTH, HEIGHT, X, Y
+menu=$((HEIGHT - 374 * scale))                       # the menu bar above the client area
+
+shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$outdir/$1"; }
+# Clicks a point given in client pixels at 96 dpi.
+click() {
+    xdotool mousemove --sync $((X + $1 * scale)) $((Y + menu + $2 * scale)) click 1
+    sleep 0.15
+}
+# Clicks mode button `mode` (0 Low .. 3 High) of player `slot`.
+mode_boxes=(8,32 8,72 200,32 200,72 400,32 400,72)
+choose_mode() {
+    local box=${mode_boxes[$1]}
+    click $((8 + ${box%,*} + 8 + 16 * $2 + 6)) $((224 + ${box#*,} + 16 + 6))
+}
+
+shoot ready.png
+
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+xdotool key --window "$window" alt+p && sleep 0.2 && xdotool key 6 && sleep 0.3
+choose_mode 0 0 # Low
+choose_mode 2 2 # Medium
+choose_mode 3 3 # High
+choose_mode 4 2 # Medium
+choose_mode 5 3 # High
+click 648 276   # Start
+sleep 2.2
+xdotool key space
+sleep 0.3
+shoot race.png
+
+click 648 276 # Continue
+sleep 12
+shoot finished.png
