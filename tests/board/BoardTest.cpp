@@ -1,0 +1,435 @@
+// The main window, played through its buttons, keys and menus.
+#include "FakeBoard.h"
+#include "PlovariMainForm.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using namespace plovari;
+using fakes::ScriptedDice;
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+const QColor Navy(0, 0, 128);
+
+template <class Control = QWidget>
+Control* Find(const QWidget& window, const QString& name) {
+    auto* control = window.findChild<Control*>(name);
+    if (control == nullptr) {
+        qFatal("no control named %s", qPrintable(name));
+    }
+    return control;
+}
+
+template <class Control = QWidget>
+Control* Find(const QWidget& window, const char* name, int slot) {
+    return Find<Control>(window, QString::fromUtf8(name) + QString::number(slot));
+}
+
+} // namespace
+
+class BoardTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PlovariMainForm> Window;
+    ScriptedDice* Dice = nullptr;
+
+    QPushButton* ContinueButton() const { return Find<QPushButton>(*Window, "ContinueButton"); }
+    QLineEdit* TempText() const { return Find<QLineEdit>(*Window, "TempText"); }
+    QTimer* Timer1() const { return Window->findChild<QTimer*>(QStringLiteral("Timer1")); }
+    QLineEdit* Score(int slot) const { return Find<QLineEdit>(*Window, "PlayerScore", slot); }
+    ImageBox* Marker(int slot) const { return Find<ImageBox>(*Window, "MovingImage", slot); }
+    PlacedControl* Square(int slot) const { return Find<PlacedControl>(*Window, "Backdrop", slot); }
+    ImageBox* PlayerDice(int slot) const { return Find<ImageBox>(*Window, "PlayerDice", slot); }
+    QRadioButton* ModeButton(const char* mode, int slot) const {
+        return Find<QRadioButton>(*Window, mode, slot);
+    }
+    QAction* Action(const char* name) const {
+        auto* action = Window->findChild<QAction*>(QString::fromUtf8(name));
+        if (action == nullptr) {
+            qFatal("no menu item named %s", name);
+        }
+        return action;
+    }
+    /// Turns played so far, counted by the dice drawn.
+    std::size_t Draws() const { return Dice->Position; }
+
+    void ClickContinue() { QTest::mouseClick(ContinueButton(), Qt::LeftButton); }
+    void ClickMode(const char* mode, int slot) {
+        QRadioButton* button = ModeButton(mode, slot);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+    /// Clicks the hidden "Do Turn" button, as code may: one turn, with no timer.
+    void PlayTurn() { Find<QPushButton>(*Window, "DoTurn")->click(); }
+
+private slots:
+    void init() {
+        auto dice = std::make_unique<ScriptedDice>();
+        Dice = dice.get();
+        Window = std::make_unique<PlovariMainForm>(std::move(dice));
+        Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+    }
+
+    void cleanup() { Window.reset(); }
+
+    void windowHasItsFixedDesignedSize() {
+        QCOMPARE(Window->windowTitle(), QStringLiteral("Plovari, the board game"));
+        QWidget* client = Window->centralWidget();
+        QCOMPARE(client->size(), QSize(687, 374));
+        QCOMPARE(client->y(), Window->menuBar()->height()); // client area below the menu bar
+        QCOMPARE(Window->minimumSize(), Window->maximumSize());
+        QVERIFY(!(Window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(!(Window->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QVERIFY(!Window->windowIcon().isNull());
+        QCOMPARE(Find(*Window, "ModeFrame")->geometry(), QRect(8, 224, 569, 129));
+        QCOMPARE(ContinueButton()->geometry(), QRect(616, 264, 65, 25));
+        QCOMPARE(TempText()->geometry(), QRect(632, 304, 41, 25));
+        QCOMPARE(Find(*Window, "PlayerMode", 3)->geometry(), QRect(200, 72, 81, 41));
+        QCOMPARE(ModeButton("Medium", 3)->geometry(), QRect(40, 16, 17, 13));
+        QCOMPARE(Score(4)->geometry(), QRect(512, 40, 33, 25));
+        QCOMPARE(PlayerDice(5)->geometry(), QRect(488, 80, 20, 20));
+        QCOMPARE(Find<QLabel>(*Window, "Label1", 2)->text(), QStringLiteral("Lw  Rg  Md  Hi"));
+        QCOMPARE(Find(*Window, "Label1", 1)->geometry(), QRect(200, 16, 97, 17));
+    }
+
+    void startUpLeavesTheReadyState() {
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Start"));
+        QVERIFY(ContinueButton()->isEnabled());
+        QVERIFY(!Timer1()->isActive());
+        QCOMPARE(Timer1()->interval(), 150);
+        QCOMPARE(Timer1()->timerType(), Qt::PreciseTimer);
+        for (int slot = 0; slot < 6; ++slot) {
+            QCOMPARE(Score(slot)->text(), QStringLiteral("0"));
+            QCOMPARE(PlayerDice(slot)->CurrentPicture(), Picture::Die1);
+            QVERIFY(ModeButton("Regular", slot)->isChecked());
+            QCOMPARE(Marker(slot)->CurrentPicture(), Picture::Smiley);
+            const bool racing = slot < 3;
+            QCOMPARE(Marker(slot)->isVisible(), racing);
+            QCOMPARE(Square(slot)->isVisible(), racing);
+            QCOMPARE(Score(slot)->isVisible(), racing);
+            QCOMPARE(PlayerDice(slot)->isVisible(), racing);
+            QCOMPARE(Find(*Window, "PlayerMode", slot)->isVisible(), racing);
+        }
+        QCOMPARE(Marker(2)->ExactPosition(), QPointF(1, 79));
+        QCOMPARE(Square(2)->ExactPosition(), QPointF(0, 78));
+        QVERIFY(!Find(*Window, "DoTurn")->isVisible());
+        QVERIFY(TempText()->isVisible());
+        QVERIFY(TempText()->isEnabled());
+        QCOMPARE(Draws(), 0u); // no turn before Start
+    }
+
+    void menusHaveTheirCaptionsAndOneCheckPerGroup() {
+        const std::pair<const char*, const char*> items[] = {{"RestartGame", "&Restart game"},
+                                                             {"QuitGame", "&Quit"},
+                                                             {"StepByStep", "&Step by step"},
+                                                             {"Slow", "S&low"},
+                                                             {"Fast", "&Fast"},
+                                                             {"TwoPlayers", "&2"},
+                                                             {"SixPlayers", "&6"},
+                                                             {"Finish200", "200"},
+                                                             {"Finish1000", "1000"},
+                                                             {"About", "&About Plovari"},
+                                                             {"Rules", "What is &this?"}};
+        for (const auto& [name, caption] : items) {
+            QCOMPARE(Action(name)->text(), QString::fromUtf8(caption));
+            QVERIFY(Action(name)->shortcut().isEmpty());
+        }
+        QStringList menus;
+        for (QAction* menu : Window->menuBar()->actions()) {
+            menus << menu->text();
+        }
+        QCOMPARE(menus, (QStringList{"&File", "&Option", "&Players", "Finish &Line", "&Help"}));
+
+        QStringList checked;
+        for (QAction* action : Window->findChildren<QAction*>()) {
+            if (action->isChecked()) {
+                checked << action->objectName();
+            }
+        }
+        checked.sort();
+        QCOMPARE(checked, (QStringList{"Fast", "Finish200", "ThreePlayers"}));
+        QCOMPARE(Action("Fast")->actionGroup(), Action("Slow")->actionGroup());
+        QCOMPARE(Action("Fast")->actionGroup()->exclusionPolicy(),
+                 QActionGroup::ExclusionPolicy::Exclusive);
+        QVERIFY(Action("Fast")->actionGroup() != Action("TwoPlayers")->actionGroup());
+    }
+
+    void startRunsAKeyPausesAndContinueResumes() {
+        ClickContinue();
+        QVERIFY(!ContinueButton()->isEnabled());
+        QVERIFY(Timer1()->isActive());
+        QCOMPARE(QApplication::focusWidget(), TempText());
+        QTRY_COMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
+        QTRY_VERIFY(Draws() >= 6);
+
+        QTest::keyClick(TempText(), Qt::Key_Space);
+        QVERIFY(!Timer1()->isActive());
+        QVERIFY(ContinueButton()->isEnabled());
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
+        const std::size_t paused = Draws();
+        const QString score = Score(0)->text();
+        QTest::qWait(400); // well over two ticks at this pace
+        QCOMPARE(Draws(), paused);
+        QCOMPARE(Score(0)->text(), score);
+
+        ClickContinue();
+        QVERIFY(Timer1()->isActive());
+        QTRY_VERIFY(Draws() > paused);
+    }
+
+    void aStoppedTimerPlaysNoFurtherTurn() {
+        QVERIFY(!Timer1()->isActive());
+        Window->Timer1_Timer(); // a tick that fell due just before the stop
+        QCOMPARE(Draws(), 0u);
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Start"));
+    }
+
+    void everyKeyPausesEvenModifiersAndTab() {
+        for (Qt::Key key : {Qt::Key_Shift, Qt::Key_Tab, Qt::Key_F1, Qt::Key_Escape, Qt::Key_A}) {
+            ClickContinue();
+            QVERIFY(Timer1()->isActive());
+            QTest::keyClick(TempText(), key);
+            QVERIFY2(!Timer1()->isActive(), qPrintable(QString::number(key, 16)));
+            QVERIFY(ContinueButton()->isEnabled());
+        }
+    }
+
+    void keyCatcherNeverKeepsTextAndShowsNothing() {
+        ClickContinue();
+        QTest::keyClicks(TempText(), QStringLiteral("hello"));
+        QCOMPARE(TempText()->text(), QString());
+
+        // Its text selected and focused, the box still paints in one colour only.
+        TempText()->blockSignals(true); // as if it still held its text from the design
+        TempText()->setText(QStringLiteral("Text1"));
+        TempText()->blockSignals(false);
+        TempText()->setFocus();
+        TempText()->selectAll();
+        const QImage picture = TempText()->grab().toImage();
+        const QColor face = Window->palette().color(QPalette::Button);
+        // Text drawn in the background's own colour may blend a shade off at its edges.
+        int visible = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor pixel = picture.pixelColor(x, y);
+                if (std::abs(pixel.red() - face.red()) > 2 ||
+                    std::abs(pixel.green() - face.green()) > 2 ||
+                    std::abs(pixel.blue() - face.blue()) > 2) {
+                    ++visible;
+                }
+            }
+        }
+        QCOMPARE(visible, 0);
+    }
+
+    void stepModePlaysExactlyOneTurnPerClick() {
+        Action("StepByStep")->trigger();
+        QCOMPARE(Timer1()->interval(), 1);
+        QVERIFY2(!Timer1()->isActive(), "a pace command starts nothing");
+        for (std::size_t click = 1; click <= 3; ++click) {
+            ClickContinue();
+            QTRY_VERIFY(ContinueButton()->isEnabled());
+            QCOMPARE(Draws(), 3 * click);
+            QCOMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
+            QVERIFY(!Timer1()->isActive());
+        }
+        QTest::qWait(50);
+        QCOMPARE(Draws(), 9u);
+    }
+
+    void paceCommandsSetIntervalAndChecksOnly() {
+        Action("Slow")->trigger();
+        QCOMPARE(Timer1()->interval(), 1000);
+        QVERIFY(Action("Slow")->isChecked());
+        QVERIFY(!Action("Fast")->isChecked());
+        ClickContinue();
+        Action("Fast")->trigger();
+        QVERIFY2(Timer1()->isActive(), "changing pace while running keeps the race going");
+        QCOMPARE(Timer1()->interval(), 150);
+    }
+
+    void aRaceEndsByItselfAndRestartPutsEveryoneBack() {
+        for (int slot = 0; slot < 3; ++slot) {
+            ClickMode("Medium", slot); // two matches each turn: 21 points
+        }
+        Dice->Script(std::vector<std::int16_t>(60, 6));
+        ClickContinue();
+        QTRY_COMPARE_WITH_TIMEOUT(ContinueButton()->text(), QStringLiteral("Restart"), 20000);
+        QVERIFY(ContinueButton()->isEnabled());
+        QVERIFY(!Timer1()->isActive());
+        QCOMPARE(Draws(), 30u); // ten turns of 21 reach 200
+        QCOMPARE(Score(1)->text(), QStringLiteral(" 210"));
+        QCOMPARE(Marker(0)->ExactPosition().x(),
+                 static_cast<double>(static_cast<float>(210.0 / 200 * 637 + 1)));
+
+        ClickContinue();
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Start"));
+        QVERIFY(ContinueButton()->isEnabled());
+        QVERIFY2(!Timer1()->isActive(), "a restart starts no turn");
+        for (int slot = 0; slot < 3; ++slot) {
+            QCOMPARE(Marker(slot)->ExactPosition().x(), 1.0);
+            QCOMPARE(Square(slot)->ExactPosition().x(), 0.0);
+            QCOMPARE(PlayerDice(slot)->CurrentPicture(), Picture::Die1);
+            QCOMPARE(Score(slot)->text(), QStringLiteral(" 210")); // kept until the next turn
+            QVERIFY(ModeButton("Medium", slot)->isChecked());
+        }
+        QCOMPARE(Window->State().Scores[0], 0.0);
+    }
+
+    void aRaceEndingInStepModeOffersRestart() {
+        Action("StepByStep")->trigger();
+        Dice->Script(std::vector<std::int16_t>(300, 6));
+        for (int turn = 0; turn < 40 && ContinueButton()->text() != "Restart"; ++turn) {
+            ClickContinue();
+            QTRY_VERIFY(ContinueButton()->isEnabled());
+        }
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Restart"));
+        QCOMPARE(Draws(), 34u * 3); // 34 sixes make 204
+    }
+
+    void markersStandAtTheirShareOfTheLane() {
+        Action("TwoPlayers")->trigger();
+        std::vector<std::int16_t> dice;
+        for (int turn = 0; turn < 16; ++turn) {
+            dice.insert(dice.end(), {6, 1});
+        }
+        dice.insert(dice.end(), {4, 1});
+        Dice->Script(dice);
+        for (int turn = 0; turn < 17; ++turn) {
+            PlayTurn();
+        }
+        QCOMPARE(Score(0)->text(), QStringLiteral(" 100"));
+        QCOMPARE(Square(0)->ExactPosition(), QPointF(318.5, 8));
+        QCOMPARE(Marker(0)->ExactPosition(), QPointF(319.5, 9));
+        QCOMPARE(Marker(0)->pos().x() - Square(0)->pos().x(), 1); // rounded alike
+        QCOMPARE(PlayerDice(0)->CurrentPicture(), Picture::Die4);
+        QCOMPARE(Square(1)->ExactPosition().y(), 43.0);
+        QCOMPARE(Marker(1)->ExactPosition().x(),
+                 static_cast<double>(static_cast<float>(17.0 / 200 * 637 + 1)));
+
+        // A new finish line moves nobody until the next turn.
+        Action("Finish500")->trigger();
+        QCOMPARE(Marker(0)->ExactPosition(), QPointF(319.5, 9));
+        Dice->Script({1, 1});
+        PlayTurn();
+        QCOMPARE(Marker(0)->ExactPosition().x(),
+                 static_cast<double>(static_cast<float>(101.0 / 500 * 637 + 1)));
+    }
+
+    void playerCountShowsAndHidesWholeSlots() {
+        Action("TwoPlayers")->trigger();
+        for (int slot = 0; slot < 6; ++slot) {
+            const bool racing = slot < 2;
+            for (const char* control :
+                 {"PlayerMode", "PlayerScore", "PlayerDice", "MovingImage", "Backdrop"}) {
+                QVERIFY2(Find(*Window, control, slot)->isVisible() == racing,
+                         qPrintable(QString::fromUtf8(control) + QString::number(slot)));
+            }
+        }
+        QVERIFY2(Find(*Window, "Label1", 2)->isVisible(), "the column heads stay");
+        QVERIFY(Action("TwoPlayers")->isChecked());
+        QVERIFY(!Action("ThreePlayers")->isChecked());
+
+        Action("SixPlayers")->trigger();
+        for (int slot = 0; slot < 6; ++slot) {
+            QVERIFY(Marker(slot)->isVisible());
+            QCOMPARE(Marker(slot)->ExactPosition(), QPointF(1, 35 * slot + 9));
+        }
+    }
+
+    void modeButtonsChangeTheMarkerAtOnceAndOnlyInTheirBox() {
+        ClickMode("High", 1);
+        QVERIFY(ModeButton("High", 1)->isChecked());
+        QVERIFY(!ModeButton("Regular", 1)->isChecked());
+        QVERIFY2(ModeButton("Regular", 0)->isChecked(), "another box keeps its selection");
+        QCOMPARE(Marker(1)->CurrentPicture(), Picture::GoSign);
+        ClickMode("Low", 2);
+        QCOMPARE(Marker(2)->CurrentPicture(), Picture::Handshake);
+
+        Dice->Script({6, 1, 2});
+        PlayTurn();
+        QCOMPARE(Marker(1)->CurrentPicture(), Picture::StopSign);
+        QCOMPARE(Score(1)->text(), QStringLiteral(" 0"));
+        QCOMPARE(Score(2)->text(), QStringLiteral(" 3"));
+        QCOMPARE(Marker(2)->CurrentPicture(), Picture::Handshake);
+    }
+
+    void scoreBoxesTakeNeitherFocusNorInput() {
+        QLineEdit* score = Score(0);
+        QVERIFY(!score->isEnabled());
+        QCOMPARE(score->focusPolicy(), Qt::NoFocus);
+        QTest::mouseClick(score, Qt::LeftButton);
+        QVERIFY(QApplication::focusWidget() != score);
+        QTest::keyClicks(score, QStringLiteral("99"));
+        QCOMPARE(score->text(), QStringLiteral("0"));
+    }
+
+    void markersShowTheirLaneColourThroughAndLieInFront() {
+        const QImage client = Window->centralWidget()->grab().toImage();
+        // Corners of the markers' pictures are transparent: the square's colour shows.
+        QCOMPARE(client.pixelColor(2, 10), Yellow);
+        QCOMPARE(client.pixelColor(2, 35 + 10), Navy);
+        QCOMPARE(client.pixelColor(17, 9 + 16), Yellow); // the smiley's face is yellow too
+
+        const QObjectList stack = Window->centralWidget()->children();
+        for (int marker = 0; marker < 6; ++marker) {
+            for (int square = 0; square < 6; ++square) {
+                QVERIFY(stack.indexOf(Marker(marker)) > stack.indexOf(Square(square)));
+            }
+        }
+    }
+
+    void picturesAreRedrawnForTheScreensPixelRatio() {
+        ImageBox* marker = Marker(0);
+        QPixmap sharp(marker->size() * 2);
+        sharp.setDevicePixelRatio(2);
+        sharp.fill(Qt::transparent);
+        marker->render(&sharp, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QImage twice = sharp.toImage();
+        const QImage upscaled = marker->grab().toImage().scaled(twice.size(), Qt::IgnoreAspectRatio,
+                                                                Qt::FastTransformation);
+        QCOMPARE(twice.size(), QSize(64, 64));
+        QVERIFY2(twice.convertToFormat(QImage::Format_ARGB32) !=
+                     upscaled.convertToFormat(QImage::Format_ARGB32),
+                 "drawn anew at twice the pixels, not blown up");
+    }
+
+    void tabOrderFollowsTheDesign() {
+        QList<QWidget*> expected{
+            ModeButton("Low", 0),    ModeButton("Regular", 0), ModeButton("High", 0),
+            ModeButton("Medium", 0), ContinueButton(),         TempText(),
+            ModeButton("Medium", 1), ModeButton("High", 1),    ModeButton("Regular", 1),
+            ModeButton("Low", 1),    ModeButton("Medium", 2)};
+        QWidget* widget = expected.first();
+        for (qsizetype next = 1; next < expected.size(); ++next) {
+            do {
+                widget = widget->nextInFocusChain();
+            } while (!expected.contains(widget));
+            QCOMPARE(widget, expected.at(next));
+        }
+    }
+
+    void quitClosesTheWindow() {
+        Action("QuitGame")->trigger();
+        QVERIFY(!Window->isVisible());
+    }
+};
+
+QTEST_MAIN(BoardTest)
+#include "BoardTest.moc"
