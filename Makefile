@@ -33,7 +33,9 @@ bench:
 screenshot:
 	@scripts/setup.sh --display
 	@$(MAKE) --no-print-directory build
-	@scripts/screenshot.sh $(BUILD_DIR)/plovari docs
+	@scripts/screenshot.sh $(BUILD_DIR)/plovari build/screenshots
+	@cp build/screenshots/race.png docs/race.png
+	@echo "build/screenshots: ready.png race.png finished.png; docs/race.png updated"
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
