@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -423,6 +424,30 @@ private slots:
             } while (!expected.contains(widget));
             QCOMPARE(widget, expected.at(next));
         }
+    }
+
+    void turnsGoOnSafelyWhileAModalWindowIsOpen() {
+        ClickContinue();
+        std::size_t before = 0;
+        std::size_t during = 0;
+        QDialog dialog(Window.get());
+        QTimer::singleShot(0, &dialog, [&] {
+            before = Draws();
+            // Each tick gives the key catcher the focus, which waits for the window's return.
+            QTRY_VERIFY(Draws() >= before + 9);
+            during = Draws() - before;
+            dialog.accept();
+        });
+        dialog.exec();
+        QVERIFY(during >= 9);
+        QVERIFY(Timer1()->isActive());
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
+        QCOMPARE(Window->focusWidget(), TempText());
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
+        QCOMPARE(QApplication::focusWidget(), TempText());
+        QTest::keyClick(TempText(), Qt::Key_P);
+        QVERIFY(!Timer1()->isActive());
     }
 
     void quitClosesTheWindow() {
