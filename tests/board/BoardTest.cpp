@@ -98,15 +98,7 @@ private slots:
         QVERIFY(!(Window->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(Window->windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!Window->windowIcon().isNull());
-        QCOMPARE(Find(*Window, "ModeFrame")->geometry(), QRect(8, 224, 569, 129));
-        QCOMPARE(ContinueButton()->geometry(), QRect(616, 264, 65, 25));
-        QCOMPARE(TempText()->geometry(), QRect(632, 304, 41, 25));
-        QCOMPARE(Find(*Window, "PlayerMode", 3)->geometry(), QRect(200, 72, 81, 41));
-        QCOMPARE(ModeButton("Medium", 3)->geometry(), QRect(40, 16, 17, 13));
-        QCOMPARE(Score(4)->geometry(), QRect(512, 40, 33, 25));
-        QCOMPARE(PlayerDice(5)->geometry(), QRect(488, 80, 20, 20));
         QCOMPARE(Find<QLabel>(*Window, "Label1", 2)->text(), QStringLiteral("Lw  Rg  Md  Hi"));
-        QCOMPARE(Find(*Window, "Label1", 1)->geometry(), QRect(200, 16, 97, 17));
     }
 
     void startUpLeavesTheReadyState() {
@@ -135,28 +127,10 @@ private slots:
         QCOMPARE(Draws(), 0u); // no turn before Start
     }
 
-    void menusHaveTheirCaptionsAndOneCheckPerGroup() {
-        const std::pair<const char*, const char*> items[] = {{"RestartGame", "&Restart game"},
-                                                             {"QuitGame", "&Quit"},
-                                                             {"StepByStep", "&Step by step"},
-                                                             {"Slow", "S&low"},
-                                                             {"Fast", "&Fast"},
-                                                             {"TwoPlayers", "&2"},
-                                                             {"SixPlayers", "&6"},
-                                                             {"Finish200", "200"},
-                                                             {"Finish1000", "1000"},
-                                                             {"About", "&About Plovari"},
-                                                             {"Rules", "What is &this?"}};
-        for (const auto& [name, caption] : items) {
-            QCOMPARE(Action(name)->text(), QString::fromUtf8(caption));
-            QVERIFY(Action(name)->shortcut().isEmpty());
+    void menusHaveNoShortcutsAndOneCheckPerGroup() {
+        for (QAction* action : Window->findChildren<QAction*>()) {
+            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
         }
-        QStringList menus;
-        for (QAction* menu : Window->menuBar()->actions()) {
-            menus << menu->text();
-        }
-        QCOMPARE(menus, (QStringList{"&File", "&Option", "&Players", "Finish &Line", "&Help"}));
-
         QStringList checked;
         for (QAction* action : Window->findChildren<QAction*>()) {
             if (action->isChecked()) {

@@ -30,32 +30,6 @@ protected:
     RaceController Controller{Board, Dice};
 };
 
-TEST_F(RaceSequences, StartUpLeavesTheReadyState) {
-    Controller.Form_Load();
-    EXPECT_EQ(State().PlayerCount, 3);
-    EXPECT_EQ(State().FinishLine, 200);
-    for (Slot slot = 0; slot < MaxPlayers; ++slot) {
-        const auto i = static_cast<std::size_t>(slot);
-        EXPECT_EQ(State().Scores[i], 0);
-        EXPECT_EQ(Board.ScoreTexts[i], "0") << "hidden slots too";
-        EXPECT_EQ(Board.DiceFaces[i], 1);
-        EXPECT_EQ(Board.Selected[i], Mode::Regular);
-        EXPECT_EQ(Board.Markers[i], MarkerPicture::RegularImage);
-    }
-    EXPECT_FALSE(Board.TimerEnabled);
-    EXPECT_EQ(Board.TimerInterval, 150);
-    EXPECT_TRUE(Board.ContinueEnabled);
-    EXPECT_EQ(Board.Caption, "Start");
-    EXPECT_EQ(Dice.Seeds, 1);
-    for (MenuItem item : {MenuItem::StepByStep, MenuItem::Slow, MenuItem::TwoPlayers,
-                          MenuItem::FourPlayers, MenuItem::Finish500, MenuItem::Finish1000}) {
-        EXPECT_FALSE(Board.IsChecked(item));
-    }
-    EXPECT_TRUE(Board.IsChecked(MenuItem::Fast));
-    EXPECT_TRUE(Board.IsChecked(MenuItem::ThreePlayers));
-    EXPECT_TRUE(Board.IsChecked(MenuItem::Finish200));
-}
-
 TEST_F(RaceSequences, StartUpRunsItsStepsInOrder) {
     Controller.Form_Load();
     const Steps expected{
