@@ -24,13 +24,11 @@ public:
     std::array<std::int16_t, MaxPlayers> DiceFaces{};
     std::array<std::optional<MarkerPicture>, MaxPlayers> Markers{};
     std::array<std::optional<Mode>, MaxPlayers> Selected{};
-    std::array<int, MaxPlayers> Draws{};
     std::array<bool, 11> Checks{};
     bool TimerEnabled = true;
     int TimerInterval = 50;
     bool ContinueEnabled = false;
     std::string Caption = "start";
-    int VisibleCalls = 0;
 
     void SetScoreText(Slot slot, const std::string& text) override {
         ScoreTexts.at(Index(slot)) = text;
@@ -54,14 +52,8 @@ public:
             Controller->ModeButton_Click(slot, mode);
         }
     }
-    void DrawPlayer(Slot slot) override {
-        ++Draws.at(Index(slot));
-        Record("draw " + std::to_string(slot));
-    }
-    void VisiblePlayers() override {
-        ++VisibleCalls;
-        Record("visible");
-    }
+    void DrawPlayer(Slot slot) override { Record("draw " + std::to_string(slot)); }
+    void VisiblePlayers() override { Record("visible"); }
     void SetTimerEnabled(bool enabled) override {
         TimerEnabled = enabled;
         Record(enabled ? "timer on" : "timer off");

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 namespace plovari {
@@ -231,6 +232,10 @@ TEST(ScoreTextFormat, BlankFollowedByTheIntegerPart) {
 struct ExpectedMeans {
     std::int16_t Players;
     double High;
+
+    friend void PrintTo(const ExpectedMeans& means, std::ostream* out) {
+        *out << means.Players << " players, High " << means.High;
+    }
 };
 
 class ModeMeans : public ::testing::TestWithParam<ExpectedMeans> {};
