@@ -66,6 +66,18 @@ inline constexpr QRect ContinueButton{616, 264, 65, 25};
 inline constexpr QRect DoTurn{240, 8, 49, 25};
 inline constexpr QRect TempText{632, 304, 41, 25};
 
+// Tab indexes; the score boxes (10..15) and the frames take no focus.
+inline constexpr int DoTurnTabIndex = 7;
+inline constexpr int ContinueButtonTabIndex = 8;
+inline constexpr int TempTextTabIndex = 9;
+/// Tab indexes of a slot's mode buttons, in the order Low, Regular, Medium, High.
+inline constexpr std::array<int, 4> ModeButtonTabIndexes(int slot) {
+    if (slot == 0) {
+        return {3, 4, 6, 5};
+    }
+    return {5 * slot + 15, 5 * slot + 14, 5 * slot + 12, 5 * slot + 13};
+}
+
 /// The timer's interval before start-up picks the pace.
 inline constexpr int DesignTimerInterval = 50;
 

@@ -29,15 +29,8 @@ QString PlayerName(int slot) {
     return QStringLiteral("Player %1").arg(slot + 1);
 }
 
-const char* ModeName(Mode mode) {
-    static const char* const names[] = {"Low", "Regular", "Medium", "High"};
-    return names[static_cast<int>(mode)];
-}
-
-const char* MarkerPictureName(std::size_t picture) {
-    static const char* const names[] = {"RegularImage",    "LowImage",    "MediumImageGo",
-                                        "MediumImageStop", "HighImageGo", "HighImageStop"};
-    return names[picture];
+QString QtName(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 /// Paints a control's background in one colour.
@@ -47,14 +40,6 @@ void FillWith(QWidget& widget, const QColor& colour) {
     palette.setColor(QPalette::Button, colour);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
-}
-
-/// Tab indexes of the focusable controls of a slot's mode box: Low, Regular, Medium, High.
-std::array<int, 4> ModeButtonTabIndexes(int slot) {
-    if (slot == 0) {
-        return {3, 4, 6, 5};
-    }
-    return {5 * slot + 15, 5 * slot + 14, 5 * slot + 12, 5 * slot + 13};
 }
 
 } // namespace
@@ -121,7 +106,7 @@ void PlovariMainForm::CreateLanes(QWidget& client) {
     }
     for (std::size_t picture = 0; picture < ModePictures.size(); ++picture) {
         auto* source = new ImageBox(&client, PictureOf(static_cast<MarkerPicture>(picture)));
-        source->setObjectName(QString::fromUtf8(MarkerPictureName(picture)));
+        source->setObjectName(QtName(NameOf(static_cast<MarkerPicture>(picture))));
         source->setGeometry(QRect(layout::ModePictureSources.at(picture), layout::MarkerSize));
         source->hide();
         ModePictures.at(picture) = source;
@@ -153,12 +138,11 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
         // The four buttons share the box as parent, which makes them one exclusive group.
         for (Mode mode : AllModes) {
             auto* button = new QRadioButton(QStringLiteral("Option1"), box);
-            button->setObjectName(QString::fromUtf8(ModeName(mode)) + QString::number(slot));
+            button->setObjectName(QtName(NameOf(mode)) + QString::number(slot));
             button->setGeometry(QRect(layout::ModeButtons.at(static_cast<std::size_t>(mode)),
                                       layout::ModeButtonSize));
             FillWith(*button, colour);
-            button->setAccessibleName(PlayerName(slot) + QLatin1Char(' ') +
-                                      QString::fromUtf8(ModeName(mode)));
+            button->setAccessibleName(PlayerName(slot) + QLatin1Char(' ') + QtName(NameOf(mode)));
             ModeButtons.at(Index(slot)).at(static_cast<std::size_t>(mode)) = button;
         }
 
@@ -259,7 +243,7 @@ void PlovariMainForm::SetStackingAndTabOrder() {
 
     std::vector<std::pair<int, QWidget*>> tabStops{{7, DoTurn}, {8, ContinueButton}, {9, TempText}};
     for (Slot slot = 0; slot < MaxPlayers; ++slot) {
-        const std::array<int, 4> indexes = ModeButtonTabIndexes(slot);
+        const std::array<int, 4> indexes = layout::ModeButtonTabIndexes(slot);
         for (Mode mode : AllModes) {
             tabStops.emplace_back(indexes.at(static_cast<std::size_t>(mode)),
                                   ModeButton(slot, mode));

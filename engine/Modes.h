@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace plovari {
 
@@ -19,6 +20,18 @@ enum class MarkerPicture : std::uint8_t {
     HighImageGo,
     HighImageStop,
 };
+
+/// The names the game uses for modes and pictures: "Low", "HighImageStop".
+constexpr std::string_view NameOf(Mode mode) {
+    constexpr std::string_view names[] = {"Low", "Regular", "Medium", "High"};
+    return names[static_cast<int>(mode)];
+}
+
+constexpr std::string_view NameOf(MarkerPicture picture) {
+    constexpr std::string_view names[] = {"RegularImage",    "LowImage",    "MediumImageGo",
+                                          "MediumImageStop", "HighImageGo", "HighImageStop"};
+    return names[static_cast<int>(picture)];
+}
 
 /// The picture a marker takes when its player picks a mode.
 constexpr MarkerPicture PictureOfMode(Mode mode) {

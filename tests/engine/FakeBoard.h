@@ -95,15 +95,8 @@ public:
     }
     void Record(std::string step) { Log.push_back(std::move(step)); }
 
-    static std::string Name(MarkerPicture picture) {
-        static const char* const names[] = {"RegularImage",    "LowImage",    "MediumImageGo",
-                                            "MediumImageStop", "HighImageGo", "HighImageStop"};
-        return names[static_cast<int>(picture)];
-    }
-    static std::string Name(Mode mode) {
-        static const char* const names[] = {"Low", "Regular", "Medium", "High"};
-        return names[static_cast<int>(mode)];
-    }
+    static std::string Name(MarkerPicture picture) { return std::string(NameOf(picture)); }
+    static std::string Name(Mode mode) { return std::string(NameOf(mode)); }
     static std::string Name(MenuItem item) {
         static const char* const names[] = {
             "StepByStep",  "Slow",       "Fast",      "TwoPlayers", "ThreePlayers", "FourPlayers",
