@@ -47,21 +47,11 @@ Picture DieFace(int pips) {
 }
 
 Picture PictureOf(MarkerPicture marker) {
-    switch (marker) {
-    case MarkerPicture::RegularImage:
-        return Picture::Smiley;
-    case MarkerPicture::LowImage:
-        return Picture::Handshake;
-    case MarkerPicture::MediumImageGo:
-        return Picture::LightGo;
-    case MarkerPicture::MediumImageStop:
-        return Picture::LightStop;
-    case MarkerPicture::HighImageGo:
-        return Picture::GoSign;
-    case MarkerPicture::HighImageStop:
-        return Picture::StopSign;
-    }
-    throw std::invalid_argument("unknown marker picture");
+    // In the order of MarkerPicture.
+    static constexpr std::array<Picture, 6> pictures{Picture::Smiley,  Picture::Handshake,
+                                                     Picture::LightGo, Picture::LightStop,
+                                                     Picture::GoSign,  Picture::StopSign};
+    return pictures.at(static_cast<std::size_t>(marker));
 }
 
 QString DescriptionOf(Picture picture) {
