@@ -90,6 +90,7 @@ void PlovariMainForm::CreateLanes(QWidget& client) {
 
         auto* marker = new ImageBox(&client, Picture::Smiley);
         marker->setObjectName(SlotName("MovingImage", slot));
+        marker->setAccessibleDescription(PlayerName(slot) + QStringLiteral("'s marker"));
         marker->resize(layout::MarkerSize);
         const QPoint opening = layout::MarkerOpenings.at(Index(slot));
         marker->MoveTo(static_cast<float>(opening.x()), static_cast<float>(opening.y()));
