@@ -23,6 +23,11 @@ enum class MenuItem : std::uint8_t {
     Finish1000,
 };
 
+/// The Players menu item of a player count 2..6.
+constexpr MenuItem PlayerCountItem(std::int16_t count) {
+    return static_cast<MenuItem>(static_cast<int>(MenuItem::TwoPlayers) + (count - MinPlayers));
+}
+
 /// The board steps that the race's sequences drive, one call per step, so that the sequences
 /// run without a window and their order can be checked. The main window implements it; every
 /// slot argument is 0..5.

@@ -12,10 +12,6 @@ const std::string StartCaption = "Start";
 const std::string ContinueCaption = "Continue";
 const std::string RestartCaption = "Restart";
 
-MenuItem PlayerCountItem(std::int16_t count) {
-    return static_cast<MenuItem>(static_cast<int>(MenuItem::TwoPlayers) + (count - MinPlayers));
-}
-
 MenuItem FinishLineItem(double line) {
     if (line == 200) {
         return MenuItem::Finish200;
