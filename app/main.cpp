@@ -1,5 +1,6 @@
 // Creates the main window and runs the event loop until it closes.
 #include "PlovariMainForm.h"
+#include "Version.h"
 
 #include <QApplication>
 

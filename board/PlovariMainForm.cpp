@@ -1,5 +1,6 @@
 #include "PlovariMainForm.h"
 
+#include "CommonDialog.h"
 #include "Lanes.h"
 #include "Layout.h"
 #include "MenuCommands.h"
@@ -67,7 +68,9 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     CreatePacingControls(*Client);
     SetStackingAndTabOrder();
 
-    Commands = std::make_unique<MenuCommands>(Controller, *this);
+    CommonDialog1 = new CommonDialog(this);
+    CommonDialog1->setObjectName(QStringLiteral("CommonDialog1"));
+    Commands = std::make_unique<MenuCommands>(Controller, *this, *CommonDialog1);
     Commands->Connect(Menus, ModeButtons);
     connect(Menus.Item(MenuItem::StepByStep), &QAction::triggered, this,
             &PlovariMainForm::StepByStep_Click);

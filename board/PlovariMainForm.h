@@ -19,6 +19,7 @@ class QTimer;
 
 namespace plovari {
 
+class CommonDialog;
 class MenuCommands;
 
 /// The main window: the lanes, the mode panel, the continue button, the key catcher, the
@@ -78,6 +79,7 @@ private:
 
     QWidget* Client = nullptr;
     MenuActions Menus;
+    CommonDialog* CommonDialog1 = nullptr; ///< the help route, with no visible presence
     std::unique_ptr<MenuCommands> Commands;
 
     // Lanes and picture sources.

@@ -1,6 +1,5 @@
 // The main window, played through its buttons, keys and menus.
-#include "FakeBoard.h"
-#include "PlovariMainForm.h"
+#include "GameWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -8,86 +7,24 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-#include <memory>
 
 using namespace plovari;
-using fakes::ScriptedDice;
+using namespace plovari::testing;
 
 namespace {
 
 const QColor Yellow(255, 255, 0);
 const QColor Navy(0, 0, 128);
 
-template <class Control = QWidget>
-Control* Find(const QWidget& window, const QString& name) {
-    auto* control = window.findChild<Control*>(name);
-    if (control == nullptr) {
-        qFatal("no control named %s", qPrintable(name));
-    }
-    return control;
-}
-
-template <class Control = QWidget>
-Control* Find(const QWidget& window, const char* name, int slot) {
-    return Find<Control>(window, QString::fromUtf8(name) + QString::number(slot));
-}
-
 } // namespace
 
-class BoardTest : public QObject {
+class BoardTest : public QObject, private GameWindow {
     Q_OBJECT
 
-private:
-    std::unique_ptr<PlovariMainForm> Window;
-    ScriptedDice* Dice = nullptr;
-
-    QPushButton* ContinueButton() const { return Find<QPushButton>(*Window, "ContinueButton"); }
-    QLineEdit* TempText() const { return Find<QLineEdit>(*Window, "TempText"); }
-    QTimer* Timer1() const { return Window->findChild<QTimer*>(QStringLiteral("Timer1")); }
-    QLineEdit* Score(int slot) const { return Find<QLineEdit>(*Window, "PlayerScore", slot); }
-    ImageBox* Marker(int slot) const { return Find<ImageBox>(*Window, "MovingImage", slot); }
-    PlacedControl* Square(int slot) const { return Find<PlacedControl>(*Window, "Backdrop", slot); }
-    ImageBox* PlayerDice(int slot) const { return Find<ImageBox>(*Window, "PlayerDice", slot); }
-    QRadioButton* ModeButton(const char* mode, int slot) const {
-        return Find<QRadioButton>(*Window, mode, slot);
-    }
-    QAction* Action(const char* name) const {
-        auto* action = Window->findChild<QAction*>(QString::fromUtf8(name));
-        if (action == nullptr) {
-            qFatal("no menu item named %s", name);
-        }
-        return action;
-    }
-    /// Turns played so far, counted by the dice drawn.
-    std::size_t Draws() const { return Dice->Position; }
-
-    void ClickContinue() { QTest::mouseClick(ContinueButton(), Qt::LeftButton); }
-    void ClickMode(const char* mode, int slot) {
-        QRadioButton* button = ModeButton(mode, slot);
-        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    }
-    /// Clicks the hidden "Do Turn" button, as code may: one turn, with no timer.
-    void PlayTurn() { Find<QPushButton>(*Window, "DoTurn")->click(); }
-
 private slots:
-    void init() {
-        auto dice = std::make_unique<ScriptedDice>();
-        Dice = dice.get();
-        Window = std::make_unique<PlovariMainForm>(std::move(dice));
-        Window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(Window.get()));
-        Window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(Window.get()));
-    }
-
-    void cleanup() { Window.reset(); }
+    void init() { QVERIFY(Open()); }
+    void cleanup() { Close(); }
 
     void windowHasItsFixedDesignedSize() {
         QCOMPARE(Window->windowTitle(), QStringLiteral("Plovari, the board game"));
@@ -422,11 +359,6 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), TempText());
         QTest::keyClick(TempText(), Qt::Key_P);
         QVERIFY(!Timer1()->isActive());
-    }
-
-    void quitClosesTheWindow() {
-        Action("QuitGame")->trigger();
-        QVERIFY(!Window->isVisible());
     }
 };
 

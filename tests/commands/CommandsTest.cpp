@@ -1,0 +1,234 @@
+// The menu commands, the mode buttons, the About window and the help command, used the way a
+// player uses them: from the menus, in every state of the race.
+#include "AboutPlovari.h"
+#include "CommonDialog.h"
+#include "GameWindow.h"
+#include "Version.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <utility>
+#include <vector>
+
+using namespace plovari;
+using namespace plovari::testing;
+
+class CommandsTest : public QObject, private GameWindow {
+    Q_OBJECT
+
+    std::vector<AboutPlovari*> AboutWindows() const {
+        const QList<AboutPlovari*> found = Window->findChildren<AboutPlovari*>();
+        return {found.begin(), found.end()};
+    }
+
+    /// Starts the race and waits until turns have been played.
+    void StartRacing() {
+        ClickContinue();
+        QTRY_VERIFY(Draws() >= 6);
+    }
+
+    /// Checks that play stopped on a restart: timer off, "Start" offered, racers at the start.
+    void CheckRestartedAndWaiting(int players) {
+        QVERIFY(!Timer1()->isActive());
+        QVERIFY(ContinueButton()->isEnabled());
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Start"));
+        for (int slot = 0; slot < players; ++slot) {
+            QCOMPARE(Window->State().Scores.at(static_cast<std::size_t>(slot)), 0.0);
+            QCOMPARE(Marker(slot)->ExactPosition(), QPointF(1, 35 * slot + 9));
+            QCOMPARE(PlayerDice(slot)->CurrentPicture(), Picture::Die1);
+        }
+    }
+
+private slots:
+    void init() { QVERIFY(Open()); }
+    void cleanup() { Close(); }
+
+    void playerCountWhileRacingStopsPlayEvenForTheSameCount() {
+        StartRacing();
+        Action("ThreePlayers")->trigger();
+        CheckRestartedAndWaiting(3);
+        const std::size_t draws = Draws();
+        QTest::qWait(400); // over two ticks at the Fast pace
+        QCOMPARE(Draws(), draws);
+
+        ClickContinue();
+        QTRY_VERIFY(Draws() > draws);
+        Action("FivePlayers")->trigger();
+        CheckRestartedAndWaiting(5);
+        QVERIFY(Action("FivePlayers")->isChecked());
+        QVERIFY(!Action("ThreePlayers")->isChecked());
+    }
+
+    void hiddenPlayersKeepTheirScoresUntilTheyRaceAgain() {
+        Action("FivePlayers")->trigger();
+        Dice->Script({6, 6, 6, 6, 6});
+        PlayTurn();
+        Action("TwoPlayers")->trigger();
+        QCOMPARE(Window->State().Scores.at(4), 6.0);
+        QVERIFY(!Marker(4)->isVisible());
+
+        Action("FivePlayers")->trigger();
+        CheckRestartedAndWaiting(5);
+        QVERIFY(Marker(4)->isVisible());
+    }
+
+    void finishLineMidRaceMovesNothingAndTheNextTurnFinishes() {
+        Action("TwoPlayers")->trigger();
+        Action("Finish500")->trigger();
+        Dice->Script(std::vector<std::int16_t>(2 * 35, 6));
+        for (int turn = 0; turn < 35; ++turn) {
+            PlayTurn();
+        }
+        QCOMPARE(Window->State().Scores.at(0), 210.0);
+        ClickContinue();
+        QVERIFY(Timer1()->isActive());
+        const QPointF marker = Marker(0)->ExactPosition();
+        const QPointF square = Square(1)->ExactPosition();
+
+        Action("Finish200")->trigger();
+        QCOMPARE(Window->State().FinishLine, 200.0);
+        QCOMPARE(Window->State().Scores.at(0), 210.0);
+        QCOMPARE(Marker(0)->ExactPosition(), marker);
+        QCOMPARE(Square(1)->ExactPosition(), square);
+        QVERIFY(Timer1()->isActive());
+        QVERIFY(Action("Finish200")->isChecked());
+        QVERIFY(!Action("Finish500")->isChecked());
+
+        // Both already stand beyond the new line: the next turn ends the race.
+        QTRY_COMPARE(ContinueButton()->text(), QStringLiteral("Restart"));
+        QVERIFY(!Timer1()->isActive());
+        QCOMPARE(Window->State().Scores.at(0), 211.0);
+    }
+
+    void modeChangeWhileRacingShowsAtOnceAndScoresFromTheNextTurn() {
+        Dice->Script(std::vector<std::int16_t>(300, 2));
+        StartRacing();
+        ClickMode("High", 0);
+        QCOMPARE(Marker(0)->CurrentPicture(), Picture::GoSign);
+        QVERIFY(ModeButton("High", 0)->isChecked());
+        const double score = Window->State().Scores.at(0);
+        const std::size_t draws = Draws();
+        // All dice are twos, so every player holds the highest die: High pays 8.385.
+        QTRY_VERIFY(Draws() >= draws + 3);
+        QTest::keyClick(TempText(), Qt::Key_Escape);
+        const double turns = static_cast<double>(Draws() - draws) / 3;
+        QCOMPARE(Window->State().Scores.at(0), score + turns * 8.385);
+        QCOMPARE(Window->State().Scores.at(1), static_cast<double>(Draws()) / 3 * 2);
+    }
+
+    void restartGameWhileRacingPutsEveryoneBack() {
+        StartRacing();
+        Action("RestartGame")->trigger();
+        CheckRestartedAndWaiting(3);
+    }
+
+    void aboutIsModalAndSingleWhileTheRaceGoesOn() {
+        StartRacing();
+        QStringList firstTexts;
+        QTimer::singleShot(0, this, [&] {
+            QCOMPARE(AboutWindows().size(), 1u);
+            AboutPlovari* about = AboutWindows().front();
+            QVERIFY(about->isVisible());
+            QVERIFY(QApplication::activeModalWidget() == about);
+            QCOMPARE(about->windowTitle(), QStringLiteral("About Plovari"));
+            QVERIFY(about->windowFlags() & Qt::WindowMinimizeButtonHint);
+            QVERIFY(about->windowFlags() & Qt::WindowMaximizeButtonHint);
+            QCOMPARE(about->minimumSize(), about->maximumSize());
+            QVERIFY((about->geometry().center() - Window->geometry().center()).manhattanLength() <=
+                    2);
+
+            Action("About")->trigger(); // a second command shows no second window
+            QCOMPARE(AboutWindows().size(), 1u);
+
+            // The main window takes neither keys nor clicks, while the turns go on.
+            const std::size_t draws = Draws();
+            QTest::keyClick(Window->windowHandle(), Qt::Key_P);
+            QRadioButton* low = ModeButton("Low", 0);
+            QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {},
+                              low->mapTo(Window.get(), QPoint(6, low->height() / 2)));
+            QVERIFY(!low->isChecked());
+            QTRY_VERIFY(Draws() >= draws + 6);
+            QVERIFY(Timer1()->isActive());
+
+            for (const char* label : {"Label3", "Label4", "Label5"}) {
+                firstTexts << Find<QLabel>(*about, label)->text();
+            }
+            about->close();
+        });
+        Action("About")->trigger(); // returns once the About window is closed
+        QVERIFY(Timer1()->isActive());
+        QTRY_VERIFY(AboutWindows().empty());
+
+        QTest::keyClick(Window->windowHandle(), Qt::Key_P);
+        QVERIFY2(!Timer1()->isActive(), "keys pause again once the About window is gone");
+
+        QCOMPARE(firstTexts.size(), 3);
+        QVERIFY(firstTexts.at(0).contains(QStringLiteral(PLOVARI_VERSION)));
+        QVERIFY(firstTexts.at(1).startsWith(
+            QStringLiteral("Any comments or bug reports can be sent to ")));
+        QVERIFY(firstTexts.at(2).startsWith(QStringLiteral("Check out ")));
+        QVERIFY(firstTexts.at(2).endsWith(
+            QStringLiteral(" for other software, short stories and merchandise.")));
+        QTimer::singleShot(0, this, [&] {
+            QCOMPARE(AboutWindows().size(), 1u);
+            AboutPlovari* about = AboutWindows().front();
+            for (int label = 0; label < 3; ++label) {
+                QCOMPARE(Find<QLabel>(*about, QStringLiteral("Label%1").arg(label + 3))->text(),
+                         firstTexts.at(label));
+            }
+            about->close();
+        });
+        Action("About")->trigger();
+    }
+
+    void aboutTextsFitTheirLabelsInsideTheWindow() {
+        AboutPlovari about(Window.get());
+        QCOMPARE(about.size(), AboutPlovari::ClientArea);
+        int bottom = 0;
+        for (const char* name : {"Label3", "Label4", "Label5"}) {
+            const auto* label = Find<QLabel>(about, name);
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+            QVERIFY2(label->y() >= bottom, name);
+            bottom = label->geometry().bottom();
+            QVERIFY2(bottom < about.height(), name);
+            QCOMPARE(label->x(), 40);
+        }
+        QCOMPARE(Find(about, "Label4")->geometry().topLeft(), QPoint(40, 80));
+        QCOMPARE(Find(about, "Label5")->geometry().topLeft(), QPoint(40, 128));
+        for (int image = 1; image <= 4; ++image) {
+            QCOMPARE(Find(about, QStringLiteral("Image%1").arg(image))->geometry(),
+                     QRect(272, 8 + 40 * (image - 1), 32, 32));
+        }
+    }
+
+    void helpHandsTheBareFileNameAtItsContentsAndLeavesTheRace() {
+        std::vector<std::pair<QString, std::int16_t>> handed;
+        Find<CommonDialog>(*Window, "CommonDialog1")
+            ->SetViewer([&](const QString& file, std::int16_t command) {
+                handed.emplace_back(file, command);
+            });
+        Action("Rules")->trigger();
+        QCOMPARE(handed.size(), 1u);
+        QCOMPARE(handed.front().first, QStringLiteral("Plovari.hlp"));
+        QCOMPARE(handed.front().second, std::int16_t{3});
+        CheckRestartedAndWaiting(3);
+
+        StartRacing();
+        Action("Rules")->trigger();
+        QCOMPARE(handed.size(), 2u);
+        QVERIFY(Timer1()->isActive());
+        QVERIFY(!ContinueButton()->isEnabled());
+        const std::size_t draws = Draws();
+        QTRY_VERIFY(Draws() > draws);
+    }
+
+    void quitEndsTheProgramWithoutAsking() {
+        StartRacing();
+        QTimer::singleShot(0, Action("QuitGame"), &QAction::trigger);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!Window->isVisible());
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "CommandsTest.moc"

@@ -1,0 +1,163 @@
+// The help route on Linux: where the viewer finds a help file, what it shows, and how the
+// common dialog's stand-in starts it.
+#include "CommonDialog.h"
+#include "HelpFile.h"
+#include "HelpViewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+
+using namespace plovari;
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+}
+
+QString ShownText(const HelpViewer& viewer) {
+    return viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText"))->toPlainText();
+}
+
+} // namespace
+
+class HelpTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir Root;
+    QString Program;
+    QString Data;
+    QString Elsewhere;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(Root.isValid());
+        Program = Root.filePath(QStringLiteral("prefix/bin"));
+        Data = Root.filePath(QStringLiteral("prefix/share/plovari"));
+        Elsewhere = Root.filePath(QStringLiteral("elsewhere"));
+        for (const QString& folder : {Program, Data, Elsewhere}) {
+            QVERIFY(QDir().mkpath(folder));
+        }
+    }
+
+    void searchesTheProgramFolderThenTheInstalledDataFolder() {
+        QCOMPARE(HelpSearchPath(Program), (QStringList{Program, Data}));
+    }
+
+    void theProgramFolderComesFirst() {
+        const QStringList folders = HelpSearchPath(Program);
+        WriteFile(Data + QStringLiteral("/A.hlp"), "data");
+        QCOMPARE(FindHelpFile(QStringLiteral("A.hlp"), folders), Data + QStringLiteral("/A.hlp"));
+        WriteFile(Program + QStringLiteral("/A.hlp"), "program");
+        QCOMPARE(FindHelpFile(QStringLiteral("A.hlp"), folders),
+                 Program + QStringLiteral("/A.hlp"));
+        QVERIFY(FindHelpFile(QStringLiteral("B.hlp"), folders).isEmpty());
+    }
+
+    void neitherTheCurrentFolderNorAPathIsUsed() {
+        WriteFile(Elsewhere + QStringLiteral("/C.hlp"), "elsewhere");
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(Elsewhere));
+        const QString found = FindHelpFile(QStringLiteral("C.hlp"), HelpSearchPath(Program));
+        QVERIFY(QDir::setCurrent(previous));
+        QVERIFY2(found.isEmpty(), qPrintable(found));
+
+        const QStringList folders{Program};
+        for (const QString& name : {Elsewhere + QStringLiteral("/C.hlp"),
+                                    QStringLiteral("../../elsewhere/C.hlp"), QStringLiteral(".."),
+                                    QString()}) {
+            QVERIFY2(!IsBareFileName(name), qPrintable(name));
+            QVERIFY2(FindHelpFile(name, folders).isEmpty(), qPrintable(name));
+        }
+        QVERIFY(QDir(Program).mkdir(QStringLiteral("D.hlp")));
+        QVERIFY2(FindHelpFile(QStringLiteral("D.hlp"), folders).isEmpty(), "a folder is no file");
+    }
+
+    void aMissingFileIsExplainedNamingItAndWhereItWasLookedFor() {
+        HelpViewer viewer;
+        viewer.Open(QStringLiteral("Missing.hlp"), HelpViewer::HelpContents, {Program, Data});
+        const QString text = ShownText(viewer);
+        QVERIFY2(text.contains(QStringLiteral("“Missing.hlp” was not found")), qPrintable(text));
+        QVERIFY(text.contains(Program));
+        QVERIFY(text.contains(Data));
+
+        viewer.Open(QStringLiteral("../Missing.hlp"), HelpViewer::HelpContents, {Program});
+        QVERIFY(ShownText(viewer).contains(QStringLiteral("“../Missing.hlp” is not a bare")));
+        viewer.Open(QStringLiteral("Plovari.hlp"), 1, {QStringLiteral(PLOVARI_HELP_FOLDER)});
+        QVERIFY(ShownText(viewer).contains(QStringLiteral("cannot carry out help command 1")));
+    }
+
+    void theHelpFileOpensAtItsContentsAndEveryTopicLinkLeadsSomewhere() {
+        HelpViewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpViewer::HelpContents,
+                    {QStringLiteral(PLOVARI_HELP_FOLDER)});
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Plovari Help"));
+        const auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+        QVERIFY(browser->toPlainText().startsWith(QStringLiteral("Plovari Help: Contents")));
+        QCOMPARE(browser->verticalScrollBar()->value(), 0);
+
+        QSet<QString> anchors;
+        QSet<QString> links;
+        for (QTextBlock block = browser->document()->begin(); block.isValid();
+             block = block.next()) {
+            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+                const QTextCharFormat format = fragment.fragment().charFormat();
+                for (const QString& name : format.anchorNames()) {
+                    anchors.insert(name);
+                }
+                if (format.isAnchor() && !format.anchorHref().isEmpty()) {
+                    links.insert(format.anchorHref());
+                }
+            }
+        }
+        QVERIFY(links.size() >= 6);
+        for (const QString& link : links) {
+            QVERIFY2(link.startsWith(QLatin1Char('#')), qPrintable(link));
+            QVERIFY2(anchors.contains(link.mid(1)), qPrintable(link));
+        }
+        const QString text = browser->toPlainText();
+        for (const char* needed : {"8.385", "10.239", "11.96", "13.38", "10.5", "5.25", "4.2",
+                                   "3.5", "150 milliseconds", "Step by step", "Alt+P"}) {
+            QVERIFY2(text.contains(QString::fromUtf8(needed)), needed);
+        }
+    }
+
+    void showHelpStartsTheViewerOnItsOwnWithFileAndCommand() {
+        const QString viewer = Root.filePath(QStringLiteral("viewer.sh"));
+        const QString handed = Root.filePath(QStringLiteral("handed.txt"));
+        WriteFile(viewer, QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1.part'\n"
+                                         "mv '%1.part' '%1'\n")
+                              .arg(handed)
+                              .toUtf8());
+        QVERIFY(QFile::setPermissions(viewer, QFile::ReadOwner | QFile::ExeOwner));
+
+        CommonDialog dialog(nullptr);
+        dialog.SetViewer([&](const QString& file, std::int16_t command) {
+            QVERIFY(StartHelpViewer(viewer, file, command));
+        });
+        dialog.SetHelpFile(QStringLiteral("Plovari.hlp"));
+        dialog.SetHelpCommand(CommonDialog::HelpContents);
+        dialog.ShowHelp();
+        QTRY_VERIFY(QFile::exists(handed));
+        QFile file(handed);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Plovari.hlp\n3\n"));
+
+        QVERIFY2(!StartHelpViewer(Root.filePath(QStringLiteral("none")), QStringLiteral("x"), 3),
+                 "a missing viewer only fails to start");
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "HelpTest.moc"
