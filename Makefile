@@ -35,7 +35,7 @@ screenshot:
 	@$(MAKE) --no-print-directory build
 	@scripts/screenshot.sh $(BUILD_DIR)/plovari build/screenshots
 	@cp build/screenshots/race.png docs/race.png
-	@echo "build/screenshots: ready.png race.png finished.png; docs/race.png updated"
+	@echo "build/screenshots: ready, race, finished, help and about (.png); docs/race.png updated"
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

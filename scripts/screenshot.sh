@@ -3,6 +3,8 @@
 #   ready.png     the window as it opens
 #   race.png      six players in different modes, paused mid-race
 #   finished.png  the same race played to its end
+#   help.png      Help > "What is this?": the help viewer at its contents
+#   about.png     Help > "About Plovari" over the main window
 # Usage: scripts/screenshot.sh GAME OUTDIR [SCALE]   (SCALE: Qt scale factor, default 1)
 # With no display set, it starts its own Xvfb.
 set -euo pipefail
@@ -20,7 +22,8 @@ export QT_SCALE_FACTOR="$scale"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 "$game" &
 pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+# The help viewer runs on its own, so it is ended separately.
+trap 'kill $pid 2>/dev/null || true; pkill -f "^$(dirname "$game")/plovari-help" || true' EXIT
 
 window=""
 for _ in $(seq 50); do
@@ -33,6 +36,15 @@ eval "$(xdotool getwindowgeometry --shell "$window")" # WIDTH, HEIGHT, X, Y
 menu=$((HEIGHT - 374 * scale))                       # the menu bar above the client area
 
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$outdir/$1"; }
+# Waits for a window by its title and prints its id.
+wait_for() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 && return
+        sleep 0.1
+    done
+    echo "no window named $1 opened" >&2
+    exit 1
+}
 # Clicks a point given in client pixels at 96 dpi.
 click() {
     xdotool mousemove --sync $((X + $1 * scale)) $((Y + menu + $2 * scale)) click 1
@@ -63,3 +75,16 @@ shoot race.png
 click 648 276 # Continue
 sleep 12
 shoot finished.png
+
+# Help runs beside the game; the race state is left as it is.
+xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key t
+help=$(wait_for "Plovari Help")
+sleep 0.5
+import -window "$help" "$outdir/help.png"
+pkill -f "^$(dirname "$game")/plovari-help"
+
+xdotool windowfocus --sync "$window"
+xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key a
+wait_for "About Plovari" >/dev/null
+sleep 0.5
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$outdir/about.png"

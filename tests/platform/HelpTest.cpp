@@ -72,9 +72,9 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found));
 
         const QStringList folders{Program};
-        for (const QString& name : {Elsewhere + QStringLiteral("/C.hlp"),
-                                    QStringLiteral("../../elsewhere/C.hlp"), QStringLiteral(".."),
-                                    QString()}) {
+        for (const QString& name :
+             {Elsewhere + QStringLiteral("/C.hlp"), QStringLiteral("../../elsewhere/C.hlp"),
+              QStringLiteral(".."), QString()}) {
             QVERIFY2(!IsBareFileName(name), qPrintable(name));
             QVERIFY2(FindHelpFile(name, folders).isEmpty(), qPrintable(name));
         }
