@@ -1,32 +1,56 @@
 // The help viewer: `plovari-help FILE COMMAND` shows the help file FILE, given by its bare name,
 // for help command COMMAND (3: its contents). It runs on its own, so it stays open when the
-// program that started it ends.
+// program that started it ends; while it runs, later requests are shown in the same window.
 #include "HelpFile.h"
 #include "HelpViewer.h"
 #include "Version.h"
+#include "ViewerChannel.h"
 
 #include <QApplication>
 #include <cstdio>
+
+namespace {
+
+/// Opens a request of the form {FILE, COMMAND}.
+void Open(plovari::HelpViewer& viewer, const QStringList& request) {
+    bool isNumber = false;
+    const int command = request.value(1).toInt(&isNumber);
+    viewer.Open(request.value(0), isNumber ? command : -1,
+                plovari::HelpSearchPath(QApplication::applicationDirPath()));
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plovari-help"));
     QApplication::setApplicationVersion(QStringLiteral(PLOVARI_VERSION));
 
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 3) {
+    const QStringList request = QApplication::arguments().mid(1);
+    if (request.size() != 2) {
         std::fputs("usage: plovari-help FILE COMMAND\n"
                    "Shows the help file FILE, a bare file name, for help command COMMAND "
                    "(3: its contents).\n",
                    stderr);
         return 2;
     }
-    bool isNumber = false;
-    const int command = arguments.at(2).toInt(&isNumber);
 
+    plovari::ViewerChannel channel(plovari::ViewerChannel::DefaultName(), nullptr);
+    if (channel.HandOver(request)) {
+        return 0;
+    }
     plovari::HelpViewer viewer;
-    viewer.Open(arguments.at(1), isNumber ? command : -1,
-                plovari::HelpSearchPath(QApplication::applicationDirPath()));
+    // Without the channel this viewer still works; later requests then open windows of their own.
+    if (channel.Listen()) {
+        QObject::connect(&channel, &plovari::ViewerChannel::Requested, &viewer,
+                         [&viewer](const QStringList& next) {
+                             Open(viewer, next);
+                             viewer.showNormal();
+                             viewer.raise();
+                             viewer.activateWindow();
+                         });
+    }
+    Open(viewer, request);
     viewer.show();
     return QApplication::exec();
 }

@@ -6,12 +6,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <unistd.h>
 
 using namespace plovari;
 
@@ -156,6 +158,31 @@ private slots:
 
         QVERIFY2(!StartHelpViewer(Root.filePath(QStringLiteral("none")), QStringLiteral("x"), 3),
                  "a missing viewer only fails to start");
+    }
+
+    void aSecondViewerHandsItsRequestToTheRunningOneAndEnds() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Root.path());
+        const QStringList request{QStringLiteral("Plovari.hlp"), QStringLiteral("3")};
+        QProcess first;
+        first.setProcessEnvironment(environment);
+        first.start(QStringLiteral(PLOVARI_HELP_VIEWER), request);
+        QVERIFY(first.waitForStarted());
+        QTRY_VERIFY(QFile::exists(Root.filePath(QStringLiteral("plovari-help-%1").arg(getuid()))));
+
+        QProcess second;
+        second.setProcessEnvironment(environment);
+        second.start(QStringLiteral(PLOVARI_HELP_VIEWER), request);
+        const bool ended = second.waitForFinished(10000);
+        const bool firstRuns = first.state() == QProcess::Running;
+        second.kill();
+        first.kill();
+        first.waitForFinished();
+        QVERIFY2(ended, "the second viewer shows no window of its own");
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(firstRuns);
     }
 };
 
