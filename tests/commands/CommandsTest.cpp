@@ -116,6 +116,20 @@ private slots:
         QCOMPARE(Window->State().Scores.at(1), static_cast<double>(Draws()) / 3 * 2);
     }
 
+    void arrowKeysChooseAmongAPlayersOwnModeButtons() {
+        QRadioButton* regular = ModeButton("Regular", 1);
+        regular->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(regular, Qt::Key_Right);
+        QVERIFY(ModeButton("Medium", 1)->isChecked());
+        QCOMPARE(Marker(1)->CurrentPicture(), Picture::LightGo);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(ModeButton("High", 1)->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY2(ModeButton("High", 1)->isChecked(), "the keys stay in the player's own box");
+        QVERIFY(ModeButton("Regular", 0)->isChecked());
+        QVERIFY(ModeButton("Regular", 2)->isChecked());
+    }
+
     void restartGameWhileRacingPutsEveryoneBack() {
         StartRacing();
         Action("RestartGame")->trigger();
