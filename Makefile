@@ -4,10 +4,12 @@
 PRESET ?= dev
 BUILD_DIR = build/$(PRESET)
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# Where `make install` puts the game.
+PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan bench build setup format format-check screenshot clean
+.PHONY: run test asan bench build setup install package format format-check screenshot clean
 
 setup:
 	@scripts/setup.sh
@@ -29,6 +31,15 @@ asan:
 bench:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@build/release/bench/plovari_bench
+
+install:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@cmake --install build/release --prefix $(PREFIX)
+
+package:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@cmake --build --preset release --target package
+	@ls build/release/*.deb
 
 screenshot:
 	@scripts/setup.sh --display

@@ -8,6 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Plovari"));
     QApplication::setApplicationVersion(QStringLiteral(PLOVARI_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Plovari"));
 
     plovari::PlovariMainForm window;
     window.show();

@@ -12,6 +12,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core clang-format
+    desktop-file-utils appstream dpkg-dev
 )
 if [[ "${1:-}" == "--display" ]]; then
     packages+=(xvfb xauth xdotool imagemagick x11-utils)

@@ -1,0 +1,43 @@
+# What `cmake --install` puts under the prefix: the two programs, the help file, and what a
+# Linux desktop needs to show the game in its menus and software centre (desktop entry,
+# AppStream metainfo, icons). Every destination is relative, so `--prefix` moves all of it.
+
+set(PLOVARI_APP_ID org.example.Plovari)
+set(PLOVARI_ICON_SIZES 16 32 48 64 128)
+set(desktop_dir ${PROJECT_SOURCE_DIR}/assets/desktop)
+set(icon_svg ${PROJECT_SOURCE_DIR}/assets/pictures/icon.svg)
+
+install(TARGETS plovari plovari-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The viewer finds it at <bindir>/../share/plovari: platform/CMakeLists.txt works that path out
+# from the same GNUInstallDirs variables (tests/install checks that the two agree).
+install(FILES ${PROJECT_SOURCE_DIR}/assets/help/Plovari.hlp
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/plovari)
+
+install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The window icon in the hicolor theme: the SVG as it is, and PNGs rendered from it by the build.
+install(FILES ${icon_svg}
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${PLOVARI_APP_ID}.svg)
+set(icon_pngs)
+foreach(size IN LISTS PLOVARI_ICON_SIZES)
+    set(png_dir icons/hicolor/${size}x${size}/apps)
+    set(png ${PROJECT_BINARY_DIR}/${png_dir}/${PLOVARI_APP_ID}.png)
+    add_custom_command(
+        OUTPUT ${png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/${png_dir}
+        COMMAND plovari-render-icon ${icon_svg} ${png} ${size}
+        DEPENDS plovari-render-icon ${icon_svg}
+        COMMENT "Rendering the ${size}x${size} icon"
+        VERBATIM)
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/${png_dir})
+    list(APPEND icon_pngs ${png})
+endforeach()
+add_custom_target(plovari_icons ALL DEPENDS ${icon_pngs})
+
+# The licence travels with the programs.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plovari)
