@@ -1,10 +1,10 @@
 #include "Controls.h"
 
+#include "AccessibleRole.h"
 #include "Layout.h"
 
 #include <QEvent>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <cmath>
@@ -22,6 +22,7 @@ void PlacedControl::MoveTo(float left, float top) {
 ImageBox::ImageBox(QWidget* parent, Picture picture)
     : PlacedControl(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetAccessibleRole(*this, QAccessible::Graphic);
     SetPicture(picture);
 }
 
@@ -30,7 +31,7 @@ void ImageBox::SetPicture(Picture picture) {
         return;
     }
     Shown = picture;
-    setAccessibleName(DescriptionOf(picture));
+    setAccessibleDescription(DescriptionOf(picture));
     update();
 }
 
@@ -53,35 +54,20 @@ void SolidRectangle::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), Fill);
 }
 
-namespace {
-
-/// The widget's own style, with a text cursor of no width: a line edit draws its cursor by
-/// inverting the pixels below, which no palette can hide.
-class NoTextCursorStyle final : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (metric == PM_TextCursorWidth) {
-            return 0;
-        }
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-};
-
-} // namespace
-
 KeyCatcher::KeyCatcher(QWidget* parent)
-    : QLineEdit(parent) {
-    auto* style = new NoTextCursorStyle;
-    style->setParent(this);
-    setStyle(style);
-}
+    : QLineEdit(parent) {}
 
 bool KeyCatcher::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         emit KeyDown();
     }
     return QLineEdit::event(event);
+}
+
+void KeyCatcher::paintEvent(QPaintEvent*) {
+    // Its background only. A line edit draws its text cursor by inverting the pixels below,
+    // which no palette hides, and at a fractional scale even a cursor of no width shows.
+    QPainter(this).fillRect(rect(), palette().color(backgroundRole()));
 }
 
 ColumnHeads::ColumnHeads(QWidget* parent)

@@ -25,7 +25,8 @@ private:
 };
 
 /// An image box: shows one picture, drawn from vector art at the screen's pixel ratio.
-/// Transparent where the picture is, so what lies behind shows through.
+/// Transparent where the picture is, so what lies behind shows through. For screen readers it
+/// is a graphic described by what its picture shows; its owner names it.
 class ImageBox final : public PlacedControl {
     Q_OBJECT
 public:
@@ -57,7 +58,8 @@ private:
 };
 
 /// A text box that reports every key that goes down in it, Tab and modifiers included,
-/// before doing anything else with it.
+/// before doing anything else with it. It draws nothing but its background, in its palette's
+/// colour, so neither its text, a selection nor its text cursor ever shows.
 class KeyCatcher final : public QLineEdit {
     Q_OBJECT
 public:
@@ -68,6 +70,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 /// The column heads "Lw  Rg  Md  Hi". The text is kept whole for screen readers; each word is

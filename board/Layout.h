@@ -25,6 +25,9 @@ inline const std::array<QColor, 6> PlayerColours{
     QColor(255, 128, 0), // orange
     QColor(192, 0, 192), // purple
 };
+/// What the player colours are called, for screen readers.
+inline constexpr std::array<const char*, 6> PlayerColourNames{"yellow", "navy",   "red",
+                                                              "green",  "orange", "purple"};
 
 inline constexpr QRect ModeFrame{8, 224, 569, 129};
 

@@ -1,9 +1,11 @@
 #include "Pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 #include <array>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -19,12 +21,12 @@ struct PictureFile {
 // In the order of Picture, after None.
 constexpr std::array<PictureFile, 13> Files{{
     {":/pictures/icon.svg", "Plovari icon"},
-    {":/pictures/die1.svg", "die showing 1"},
-    {":/pictures/die2.svg", "die showing 2"},
-    {":/pictures/die3.svg", "die showing 3"},
-    {":/pictures/die4.svg", "die showing 4"},
-    {":/pictures/die5.svg", "die showing 5"},
-    {":/pictures/die6.svg", "die showing 6"},
+    {":/pictures/die1.svg", "showing 1"},
+    {":/pictures/die2.svg", "showing 2"},
+    {":/pictures/die3.svg", "showing 3"},
+    {":/pictures/die4.svg", "showing 4"},
+    {":/pictures/die5.svg", "showing 5"},
+    {":/pictures/die6.svg", "showing 6"},
     {":/pictures/smiley.svg", "smiley: Regular"},
     {":/pictures/handshake.svg", "handshake: Low"},
     {":/pictures/light_go.svg", "traffic light showing green: Medium, scored"},
@@ -33,9 +35,42 @@ constexpr std::array<PictureFile, 13> Files{{
     {":/pictures/stop_sign.svg", "stop sign: High, not the highest die"},
 }};
 
+static_assert(std::size(AllPictures) == Files.size(), "every picture has its file");
+
 const PictureFile& FileOf(Picture picture) {
     return Files.at(static_cast<std::size_t>(picture) - 1);
 }
+
+/// An icon drawn from vector art at exactly the pixels asked for, so it is sharp at any size
+/// and any screen density, fractional ones included.
+class PictureIconEngine final : public QIconEngine {
+public:
+    explicit PictureIconEngine(Picture picture)
+        : Shown(picture) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        RendererOf(Shown)->render(painter, QRectF(rect));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new PictureIconEngine(Shown); }
+    /// The sizes a window manager may ask for when it wants a list.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+
+private:
+    Picture Shown;
+};
 
 } // namespace
 
@@ -72,16 +107,7 @@ QSvgRenderer* RendererOf(Picture picture) {
 }
 
 QIcon WindowIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        RendererOf(Picture::Icon)->render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new PictureIconEngine(Picture::Icon));
 }
 
 } // namespace plovari

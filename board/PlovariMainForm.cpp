@@ -1,5 +1,7 @@
 #include "PlovariMainForm.h"
 
+#include "Accessibility.h"
+#include "AccessibleRole.h"
 #include "CommonDialog.h"
 #include "Lanes.h"
 #include "Layout.h"
@@ -24,10 +26,6 @@ constexpr std::size_t Index(Slot slot) {
 
 QString SlotName(const char* name, int slot) {
     return QString::fromUtf8(name) + QString::number(slot);
-}
-
-QString PlayerName(int slot) {
-    return QStringLiteral("Player %1").arg(slot + 1);
 }
 
 QString QtName(std::string_view name) {
@@ -93,7 +91,7 @@ void PlovariMainForm::CreateLanes(QWidget& client) {
 
         auto* marker = new ImageBox(&client, Picture::Smiley);
         marker->setObjectName(SlotName("MovingImage", slot));
-        marker->setAccessibleDescription(PlayerName(slot) + QStringLiteral("'s marker"));
+        marker->setAccessibleName(accessible::MarkerName(slot));
         marker->resize(layout::MarkerSize);
         const QPoint opening = layout::MarkerOpenings.at(Index(slot));
         marker->MoveTo(static_cast<float>(opening.x()), static_cast<float>(opening.y()));
@@ -121,11 +119,13 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
     ModeFrame = new QGroupBox(&client);
     ModeFrame->setObjectName(QStringLiteral("ModeFrame"));
     ModeFrame->setGeometry(layout::ModeFrame);
+    ModeFrame->setAccessibleName(accessible::ModePanelName());
 
     for (std::size_t column = 0; column < Label1.size(); ++column) {
         auto* heads = new ColumnHeads(ModeFrame);
         heads->setObjectName(SlotName("Label1", static_cast<int>(column)));
         heads->setGeometry(QRect(layout::ColumnHeads.at(column), layout::ColumnHeadSize));
+        heads->setAccessibleDescription(accessible::ColumnHeadsDescription());
         Label1.at(column) = heads;
     }
 
@@ -136,7 +136,9 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
         box->setGeometry(QRect(layout::ModeBoxes.at(Index(slot)), layout::ModeBoxSize));
         box->setFrameShape(QFrame::NoFrame);
         FillWith(*box, colour);
-        box->setAccessibleName(PlayerName(slot) + QStringLiteral(" mode"));
+        // A group, so that a reader names the player along with each button in it.
+        SetAccessibleRole(*box, QAccessible::Grouping);
+        box->setAccessibleName(accessible::PlayerName(slot));
         PlayerMode.at(Index(slot)) = box;
 
         // The four buttons share the box as parent, which makes them one exclusive group.
@@ -146,7 +148,8 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
             button->setGeometry(QRect(layout::ModeButtons.at(static_cast<std::size_t>(mode)),
                                       layout::ModeButtonSize));
             FillWith(*button, colour);
-            button->setAccessibleName(PlayerName(slot) + QLatin1Char(' ') + QtName(NameOf(mode)));
+            button->setAccessibleName(accessible::ModeButtonName(mode));
+            button->setAccessibleDescription(accessible::ModeButtonDescription(slot, mode));
             ModeButtons.at(Index(slot)).at(static_cast<std::size_t>(mode)) = button;
         }
 
@@ -157,7 +160,8 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
         score->setReadOnly(true);
         score->setFocusPolicy(Qt::NoFocus);
         score->setTextMargins(0, 0, 0, 0);
-        score->setAccessibleName(PlayerName(slot) + QStringLiteral(" score"));
+        score->setAccessibleName(accessible::ScoreName(slot));
+        score->setAccessibleDescription(accessible::ScoreDescription(slot));
         // Disabled, yet the scores are the race's readout: keep them as legible as enabled text.
         QPalette palette = score->palette();
         palette.setColor(QPalette::Disabled, QPalette::Text,
@@ -167,6 +171,7 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
 
         auto* die = new ImageBox(ModeFrame, Picture::Die1);
         die->setObjectName(SlotName("PlayerDice", slot));
+        die->setAccessibleName(accessible::DieName(slot));
         die->setGeometry(QRect(layout::PlayerDice.at(Index(slot)), layout::DiceSize));
         die->hide();
         PlayerDice.at(Index(slot)) = die;
@@ -187,18 +192,18 @@ void PlovariMainForm::CreatePacingControls(QWidget& client) {
     DoTurn->hide();
     connect(DoTurn, &QPushButton::clicked, this, &PlovariMainForm::DoTurn_Click);
 
-    // The key catcher: visible and enabled so it can take the focus, with everything it could
-    // show painted in the window's own colour, selections included. No border line, so
-    // nothing of it shows.
+    // The key catcher: visible and enabled so it can take the focus. It paints its background
+    // only, in the window's own colour, so nothing of it shows.
     TempText = new KeyCatcher(&client);
     TempText->setText(QStringLiteral("Text1"));
     TempText->setObjectName(QStringLiteral("TempText"));
     TempText->setGeometry(layout::TempText);
     TempText->setFrame(false);
-    TempText->setAccessibleName(QStringLiteral("Pause: press any key"));
+    TempText->setAccessibleName(accessible::KeyCatcherName());
+    TempText->setAccessibleDescription(accessible::KeyCatcherDescription());
     QPalette palette = TempText->palette();
     const QColor face = palette.color(QPalette::Button);
-    // Every role, so neither text, selection nor the text cursor can be seen.
+    // Every role, whichever its style paints the background with.
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         palette.setColor(static_cast<QPalette::ColorRole>(role), face);
     }
@@ -368,6 +373,8 @@ void PlovariMainForm::SetContinueEnabled(bool enabled) {
 
 void PlovariMainForm::SetContinueCaption(const std::string& caption) {
     ContinueButton->setText(QString::fromStdString(caption));
+    ContinueButton->setAccessibleDescription(
+        accessible::ContinueDescription(ContinueButton->text()));
 }
 
 std::string PlovariMainForm::ContinueCaption() const {

@@ -1,5 +1,6 @@
 #include "AboutPlovari.h"
 
+#include "AccessibleRole.h"
 #include "Version.h"
 
 #include <QIcon>
@@ -16,7 +17,10 @@ class IconBox final : public QWidget {
 public:
     IconBox(QWidget* parent, QIcon icon)
         : QWidget(parent)
-        , Icon(std::move(icon)) {}
+        , Icon(std::move(icon)) {
+        SetAccessibleRole(*this, QAccessible::Graphic);
+        setAccessibleName(QStringLiteral("Plovari icon"));
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
+#include <utility>
 
 namespace plovari {
 
@@ -22,6 +23,7 @@ HelpViewer::HelpViewer(QWidget* parent)
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpText"));
     Browser->setAccessibleName(tr("Help text"));
+    Browser->setAccessibleDescription(tr("The help topic shown; its links lead to other topics"));
     setCentralWidget(Browser);
 
     QToolBar* bar = addToolBar(tr("Navigation"));
@@ -37,6 +39,13 @@ HelpViewer::HelpViewer(QWidget* parent)
     connect(Browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
+    // For screen readers; the buttons' tool tips stay their captions.
+    for (const auto& [action, description] :
+         {std::pair{contents, tr("Shows the help file's contents")},
+          std::pair{back, tr("Goes back to the topic shown before")},
+          std::pair{forward, tr("Goes forward to the topic left with Back")}}) {
+        bar->widgetForAction(action)->setAccessibleDescription(description);
+    }
 
     auto* close = new QAction(tr("Close"), this);
     close->setShortcuts({QKeySequence::Close, QKeySequence(Qt::Key_Escape)});

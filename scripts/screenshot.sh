@@ -33,7 +33,9 @@ done
 [[ -n "$window" ]] || { echo "the window did not open" >&2; exit 1; }
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")" # WIDTH, HEIGHT, X, Y
-menu=$((HEIGHT - 374 * scale))                       # the menu bar above the client area
+# Client pixels to screen pixels; the scale may be fractional, which shell arithmetic is not.
+scaled() { awk -v value="$1" -v scale="$scale" 'BEGIN { printf "%d", value * scale + 0.5 }'; }
+menu=$((HEIGHT - $(scaled 374)))                      # the menu bar above the client area
 
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$outdir/$1"; }
 # Waits for a window by its title and prints its id.
@@ -47,7 +49,7 @@ wait_for() {
 }
 # Clicks a point given in client pixels at 96 dpi.
 click() {
-    xdotool mousemove --sync $((X + $1 * scale)) $((Y + menu + $2 * scale)) click 1
+    xdotool mousemove --sync $((X + $(scaled "$1"))) $((Y + menu + $(scaled "$2"))) click 1
     sleep 0.15
 }
 # Clicks mode button `mode` (0 Low .. 3 High) of player `slot`.

@@ -1,5 +1,7 @@
 // The main window, played through its buttons, keys and menus.
+#include "AboutPlovari.h"
 #include "GameWindow.h"
+#include "Layout.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -8,6 +10,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <utility>
+#include <vector>
 
 using namespace plovari;
 using namespace plovari::testing;
@@ -16,6 +20,113 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 const QColor Navy(0, 0, 128);
+
+/// The widget drawn at `ratio` device pixels per pixel, on transparency.
+QImage DrawnAt(QWidget& widget, qreal ratio) {
+    QPixmap pixmap(widget.size() * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    widget.render(&pixmap, QPoint(), QRegion(), QWidget::DrawChildren);
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+/// The four channels of a pixel, alpha included.
+std::array<int, 4> Channels(const QImage& image, int x, int y) {
+    const QRgb pixel = image.pixel(x, y);
+    return {qRed(pixel), qGreen(pixel), qBlue(pixel), qAlpha(pixel)};
+}
+
+/// The image at half its size, each pixel the mean of a 2 x 2 block.
+QImage Halved(const QImage& image) {
+    QImage half(image.size() / 2, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < half.height(); ++y) {
+        for (int x = 0; x < half.width(); ++x) {
+            std::array<int, 4> sum{};
+            for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) {
+                const std::array<int, 4> channels = Channels(image, 2 * x + dx, 2 * y + dy);
+                for (std::size_t c = 0; c < 4; ++c) {
+                    sum.at(c) += channels.at(c);
+                }
+            }
+            half.setPixel(
+                x, y,
+                qRgba((sum[0] + 2) / 4, (sum[1] + 2) / 4, (sum[2] + 2) / 4, (sum[3] + 2) / 4));
+        }
+    }
+    return half;
+}
+
+/// The mean difference of two images of one size, per channel, on the scale 0..255.
+double MeanDifference(const QImage& one, const QImage& other) {
+    double total = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            const std::array<int, 4> a = Channels(one, x, y);
+            const std::array<int, 4> b = Channels(other, x, y);
+            for (std::size_t c = 0; c < 4; ++c) {
+                total += std::abs(a.at(c) - b.at(c));
+            }
+        }
+    }
+    return total / (4.0 * one.width() * one.height());
+}
+
+/// How many 2 x 2 blocks hold more than one colour: detail finer than a pixel of the 1x
+/// drawing, of which a blown-up 1x drawing has none.
+int MixedBlocks(const QImage& image) {
+    int mixed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2) {
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb corner = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != corner || image.pixel(x, y + 1) != corner ||
+                image.pixel(x + 1, y + 1) != corner) {
+                ++mixed;
+            }
+        }
+    }
+    return mixed;
+}
+
+/// The sum of squared differences between neighbouring pixels: the steeper the edges, the
+/// higher, so a blurred drawing scores lower than a sharp one.
+double EdgeEnergy(const QImage& image) {
+    double energy = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const std::array<int, 4> here = Channels(image, x, y);
+            for (auto [nx, ny] : {std::pair{x + 1, y}, std::pair{x, y + 1}}) {
+                if (nx < image.width() && ny < image.height()) {
+                    const std::array<int, 4> next = Channels(image, nx, ny);
+                    for (std::size_t c = 0; c < 4; ++c) {
+                        const double step = here.at(c) - next.at(c);
+                        energy += step * step;
+                    }
+                }
+            }
+        }
+    }
+    return energy;
+}
+
+/// What is wrong with the way `widget` draws at twice the pixels, or nothing.
+QString ProblemAtTwiceThePixels(QWidget& widget) {
+    const QImage once = DrawnAt(widget, 1);
+    const QImage twice = DrawnAt(widget, 2);
+    // Drawn anew, not blown up: detail finer than a 1x pixel, and edges as steep as the 1x
+    // drawing's, which a smoothly scaled 1x drawing would blur.
+    if (MixedBlocks(twice) == 0) {
+        return QStringLiteral("no detail finer than a 1x pixel, as if blown up from 1x");
+    }
+    const QImage blownUp = once.scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (EdgeEnergy(twice) < 0.9 * EdgeEnergy(blownUp)) {
+        return QStringLiteral("blurred");
+    }
+    // The same picture in the same place: halved, it is the 1x drawing but for antialiasing.
+    if (MeanDifference(Halved(twice), once) > 4) {
+        return QStringLiteral("not the 1x drawing's picture and place");
+    }
+    return {};
+}
 
 } // namespace
 
@@ -133,21 +244,24 @@ private slots:
         TempText()->blockSignals(false);
         TempText()->setFocus();
         TempText()->selectAll();
-        const QImage picture = TempText()->grab().toImage();
         const QColor face = Window->palette().color(QPalette::Button);
-        // Text drawn in the background's own colour may blend a shade off at its edges.
-        int visible = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                const QColor pixel = picture.pixelColor(x, y);
-                if (std::abs(pixel.red() - face.red()) > 2 ||
-                    std::abs(pixel.green() - face.green()) > 2 ||
-                    std::abs(pixel.blue() - face.blue()) > 2) {
-                    ++visible;
+        // At a fractional scale too, where a line edit's text cursor shows even at no width.
+        for (qreal ratio : {1.0, 1.5, 2.0}) {
+            const QImage picture = DrawnAt(*TempText(), ratio);
+            // Text drawn in the background's own colour may blend a shade off at its edges.
+            int visible = 0;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x) {
+                    const QColor pixel = picture.pixelColor(x, y);
+                    if (std::abs(pixel.red() - face.red()) > 2 ||
+                        std::abs(pixel.green() - face.green()) > 2 ||
+                        std::abs(pixel.blue() - face.blue()) > 2 || pixel.alpha() != 255) {
+                        ++visible;
+                    }
                 }
             }
+            QVERIFY2(visible == 0, qPrintable(QStringLiteral("at %1x").arg(ratio)));
         }
-        QCOMPARE(visible, 0);
     }
 
     void stepModePlaysExactlyOneTurnPerClick() {
@@ -307,19 +421,26 @@ private slots:
         }
     }
 
-    void picturesAreRedrawnForTheScreensPixelRatio() {
-        ImageBox* marker = Marker(0);
-        QPixmap sharp(marker->size() * 2);
-        sharp.setDevicePixelRatio(2);
-        sharp.fill(Qt::transparent);
-        marker->render(&sharp, QPoint(), QRegion(), QWidget::DrawChildren);
-        const QImage twice = sharp.toImage();
-        const QImage upscaled = marker->grab().toImage().scaled(twice.size(), Qt::IgnoreAspectRatio,
-                                                                Qt::FastTransformation);
-        QCOMPARE(twice.size(), QSize(64, 64));
-        QVERIFY2(twice.convertToFormat(QImage::Format_ARGB32) !=
-                     upscaled.convertToFormat(QImage::Format_ARGB32),
-                 "drawn anew at twice the pixels, not blown up");
+    void everyPictureIsDrawnAnewAtTheScreensPixelRatio() {
+        std::vector<std::pair<QString, QWidget*>> pictures;
+        std::vector<std::unique_ptr<ImageBox>> boxes;
+        for (Picture picture : AllPictures) {
+            const bool die = picture >= Picture::Die1 && picture <= Picture::Die6;
+            auto& box = boxes.emplace_back(std::make_unique<ImageBox>(nullptr, picture));
+            box->resize(die ? layout::DiceSize : layout::MarkerSize);
+            pictures.emplace_back(DescriptionOf(picture), box.get());
+        }
+        AboutPlovari about(Window.get());
+        pictures.emplace_back(QStringLiteral("the About window's icon"), Find(about, "Image1"));
+
+        QStringList problems;
+        for (const auto& [name, widget] : pictures) {
+            const QString problem = ProblemAtTwiceThePixels(*widget);
+            if (!problem.isEmpty()) {
+                problems << name + QStringLiteral(": ") + problem;
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
     }
 
     void tabOrderFollowsTheDesign() {

@@ -1,5 +1,6 @@
 // The help route on Linux: where the viewer finds a help file, what it shows, and how the
 // common dialog's stand-in starts it.
+#include "AccessibleTree.h"
 #include "CommonDialog.h"
 #include "HelpFile.h"
 #include "HelpViewer.h"
@@ -133,6 +134,20 @@ private slots:
                                    "3.5", "150 milliseconds", "Step by step", "Alt+P"}) {
             QVERIFY2(text.contains(QString::fromUtf8(needed)), needed);
         }
+    }
+
+    void everyControlOfTheViewerHasANameForScreenReaders() {
+        HelpViewer viewer;
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpViewer::HelpContents,
+                    {QStringLiteral(PLOVARI_HELP_FOLDER)});
+        const testing::AccessibleWalk walk = testing::WalkAccessibleTree(viewer);
+        QVERIFY2(walk.Unnamed.isEmpty(), qPrintable(walk.Unnamed.join(QStringLiteral(", "))));
+        QVERIFY2(walk.Named >= 3, "Contents, Back and Forward");
+        QCOMPARE(testing::Accessible(viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText")))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Help text"));
     }
 
     void showHelpStartsTheViewerOnItsOwnWithFileAndCommand() {
