@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan bench build setup install package format format-check screenshot clean
+.PHONY: run test asan soak memcheck bench build setup install package format format-check screenshot clean
 
 setup:
 	@scripts/setup.sh
@@ -27,6 +27,19 @@ test: build
 
 asan:
 	@$(MAKE) --no-print-directory test PRESET=asan
+
+# Random play at length: 200 000 actions on the window, some minutes.
+soak:
+	@$(MAKE) --no-print-directory build PRESET=dev
+	@mkdir -p build/runtime && chmod 700 build/runtime
+	@$(TEST_ENV) ctest --preset soak
+
+# The window tests under valgrind's memcheck (random play shortened), on the dev build.
+memcheck:
+	@scripts/setup.sh --memcheck
+	@$(MAKE) --no-print-directory build PRESET=dev
+	@mkdir -p build/runtime && chmod 700 build/runtime
+	@$(TEST_ENV) ctest --preset memcheck -j $(JOBS)
 
 bench:
 	@$(MAKE) --no-print-directory build PRESET=release

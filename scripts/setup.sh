@@ -3,8 +3,9 @@
 # Idempotent: packages already present are left alone, and apt is not touched
 # at all when nothing is missing. Runs apt-get as root, or through sudo.
 #
-#   scripts/setup.sh            build and test dependencies
-#   scripts/setup.sh --display  also Xvfb and the screenshot tools
+#   scripts/setup.sh             build and test dependencies
+#   scripts/setup.sh --display   also Xvfb and the screenshot tools
+#   scripts/setup.sh --memcheck  also valgrind, for `make memcheck`
 set -euo pipefail
 
 packages=(
@@ -14,9 +15,16 @@ packages=(
     fonts-dejavu-core clang-format
     desktop-file-utils appstream dpkg-dev
 )
-if [[ "${1:-}" == "--display" ]]; then
-    packages+=(xvfb xauth xdotool imagemagick x11-utils)
-fi
+for option in "$@"; do
+    case "$option" in
+    --display) packages+=(xvfb xauth xdotool imagemagick x11-utils) ;;
+    --memcheck) packages+=(valgrind) ;;
+    *)
+        echo "usage: $0 [--display] [--memcheck]" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
