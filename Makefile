@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan bench build setup format format-check screenshot clean
+.PHONY: run test asan bench bench-startup build setup format format-check screenshot clean
 
 setup:
 	@scripts/setup.sh
@@ -29,6 +29,12 @@ asan:
 bench:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@build/release/bench/plovari_bench
+
+# Start-up time, memory and CPU of the game against a bare Qt window, under an Xvfb of its own.
+bench-startup:
+	@scripts/setup.sh --display
+	@$(MAKE) --no-print-directory build PRESET=release
+	@bench/startup.sh build/release
 
 screenshot:
 	@scripts/setup.sh --display

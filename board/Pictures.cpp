@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -37,6 +38,47 @@ const PictureFile& FileOf(Picture picture) {
     return Files.at(static_cast<std::size_t>(picture) - 1);
 }
 
+/// An icon drawn from a picture's vector art at the size asked for, when it is asked for, so it
+/// keeps no pixmaps: the window system takes the window icon once at every offered size, as
+/// the window opens, and keeps its own copy. The window icon only ever shows in the normal
+/// mode, so every mode draws the same.
+class PictureIconEngine final : public QIconEngine {
+    Q_DISABLE_COPY_MOVE(PictureIconEngine)
+public:
+    explicit PictureIconEngine(Picture picture)
+        : Shown(picture) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        RendererOf(Shown)->render(painter, QRectF(rect));
+    }
+
+    // The size is in device pixels, so the picture is drawn at the screen's pixel ratio.
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        if (size.isEmpty()) {
+            return {};
+        }
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        RendererOf(Shown)->render(&painter);
+        return pixmap;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new PictureIconEngine(Shown); }
+    QString key() const override { return QStringLiteral("PlovariPicture"); }
+
+private:
+    Picture Shown;
+};
+
 } // namespace
 
 Picture DieFace(int pips) {
@@ -72,16 +114,7 @@ QSvgRenderer* RendererOf(Picture picture) {
 }
 
 QIcon WindowIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        RendererOf(Picture::Icon)->render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new PictureIconEngine(Picture::Icon));
 }
 
 } // namespace plovari

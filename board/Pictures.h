@@ -35,7 +35,7 @@ Picture PictureOf(MarkerPicture marker);
 QString DescriptionOf(Picture picture);
 /// The shared renderer of a picture; nullptr for None.
 QSvgRenderer* RendererOf(Picture picture);
-/// The window icon, with pixmaps for the common sizes.
+/// The window icon, offered at the common sizes from 16 to 256 pixels and drawn when needed.
 QIcon WindowIcon();
 
 } // namespace plovari
