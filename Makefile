@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan soak memcheck bench build setup install package format format-check screenshot clean
+.PHONY: run test asan soak memcheck bench bench-startup build setup install package format format-check screenshot clean
 
 setup:
 	@scripts/setup.sh
@@ -53,6 +53,12 @@ package:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@cmake --build --preset release --target package
 	@ls build/release/*.deb
+
+# Start-up time, memory and CPU of the game against a bare Qt window, under an Xvfb of its own.
+bench-startup:
+	@scripts/setup.sh --display
+	@$(MAKE) --no-print-directory build PRESET=release
+	@bench/startup.sh build/release
 
 screenshot:
 	@scripts/setup.sh --display

@@ -4,14 +4,14 @@
 # at all when nothing is missing. Runs apt-get as root, or through sudo.
 #
 #   scripts/setup.sh             build and test dependencies
-#   scripts/setup.sh --display   also Xvfb and the screenshot tools
+#   scripts/setup.sh --display   also Xvfb, the screenshot tools and what bench/startup.sh uses
 #   scripts/setup.sh --memcheck  also valgrind, for `make memcheck`
 set -euo pipefail
 
 packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core clang-format
     desktop-file-utils appstream dpkg-dev
 )
