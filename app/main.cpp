@@ -9,6 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Plovari"));
     QApplication::setApplicationVersion(QStringLiteral(PLOVARI_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Plovari"));
+    // The only text cursor is the key catcher's, which never shows; blinking it would wake the
+    // game twice a second while a race is paused.
+    QApplication::setCursorFlashTime(0);
 
     plovari::PlovariMainForm window;
     window.show();

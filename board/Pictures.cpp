@@ -59,10 +59,12 @@ public:
         return pixmap;
     }
     QIconEngine* clone() const override { return new PictureIconEngine(Shown); }
-    /// The sizes a window manager may ask for when it wants a list.
+    /// The sizes a window manager may ask for when it wants a list. Not 256: on X11 every listed
+    /// size is drawn and sent with the window before it can show, and a 256-pixel icon was most
+    /// of that work, for a size no title bar or task switcher uses.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        for (int size : {16, 24, 32, 48, 64, 128}) {
             sizes.append(QSize(size, size));
         }
         return sizes;
