@@ -38,7 +38,11 @@ protected:
     bool Open() {
         auto dice = std::make_unique<fakes::ScriptedDice>();
         Dice = dice.get();
-        Window = std::make_unique<PlovariMainForm>(std::move(dice));
+        return OpenWith(std::move(dice));
+    }
+    /// Shows a fresh window, active, in its ready state, rolling dice from `random`.
+    bool OpenWith(std::unique_ptr<RandomSource> random) {
+        Window = std::make_unique<PlovariMainForm>(std::move(random));
         Window->show();
         if (!QTest::qWaitForWindowExposed(Window.get())) {
             return false;

@@ -207,15 +207,9 @@ class RandomPlayTest : public QObject, private GameWindow {
     std::uint64_t AboutWhileRunning = 0;
     std::uint64_t BlockedInputs = 0;
 
-    bool OpenWith(std::unique_ptr<PlayDice> dice) {
+    bool OpenWithPlayDice(std::unique_ptr<PlayDice> dice) {
         Dice6 = dice.get();
-        Window = std::make_unique<PlovariMainForm>(std::move(dice));
-        Window->show();
-        if (!QTest::qWaitForWindowExposed(Window.get())) {
-            return false;
-        }
-        Window->activateWindow();
-        return QTest::qWaitForWindowActive(Window.get());
+        return OpenWith(std::move(dice));
     }
 
     void LookUpControls() {
@@ -784,7 +778,7 @@ private slots:
         Choices.emplace(Seed);
         // The dice have a generator of their own, so that the turns the ticks happen to play
         // leave the actions unchanged.
-        QVERIFY(OpenWith(std::make_unique<PlayDice>(Seed ^ 0x9e3779b97f4a7c15ULL)));
+        QVERIFY(OpenWithPlayDice(std::make_unique<PlayDice>(Seed ^ 0x9e3779b97f4a7c15ULL)));
         LookUpControls();
         Find<CommonDialog>(*Window, "CommonDialog1")
             ->SetViewer([this](const QString& file, std::int16_t command) {
