@@ -4,6 +4,7 @@
 #include "Layout.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QSvgRenderer>
@@ -55,19 +56,34 @@ void SolidRectangle::paintEvent(QPaintEvent*) {
 }
 
 KeyCatcher::KeyCatcher(QWidget* parent)
-    : QLineEdit(parent) {}
+    : QLineEdit(parent) {
+    // An editable text field asks the platform's input method for a keyboard on every key
+    // and every click; on Wayland that is the compositor's on-screen keyboard, and with no
+    // input device at all Qt's request fails hard. A read-only field asks for none.
+    setReadOnly(true);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setInputMethodHints(Qt::ImhNone);
+}
 
 bool KeyCatcher::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         emit KeyDown();
+        // What an editable box would have taken in, without the platform's editing.
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint()) {
+            insert(typed);
+        }
     }
     return QLineEdit::event(event);
 }
 
 void KeyCatcher::paintEvent(QPaintEvent*) {
-    // Its background only. A line edit draws its text cursor by inverting the pixels below,
-    // which no palette hides, and at a fractional scale even a cursor of no width shows.
-    QPainter(this).fillRect(rect(), palette().color(backgroundRole()));
+    // Only what the control below paints. A line edit draws its text cursor by inverting the
+    // pixels below, which no palette hides, and at a fractional scale even a cursor of no
+    // width shows. The colour is taken at each paint, in the colour group of the moment
+    // (active, inactive or disabled), so no style or palette change can set it apart.
+    const QWidget* below = parentWidget() != nullptr ? parentWidget() : this;
+    QPainter(this).fillRect(rect(), below->palette().color(below->backgroundRole()));
 }
 
 ColumnHeads::ColumnHeads(QWidget* parent)

@@ -58,8 +58,11 @@ private:
 };
 
 /// A text box that reports every key that goes down in it, Tab and modifiers included,
-/// before doing anything else with it. It draws nothing but its background, in its palette's
-/// colour, so neither its text, a selection nor its text cursor ever shows.
+/// before doing anything else with it. A typed character enters its text as in any text box
+/// (its owner's change handler may clear it), but the box is read-only to the platform: it
+/// asks no input method for an on-screen keyboard and hands it nothing to edit. It draws
+/// nothing but the background of the control it stands on, so neither its text, a selection
+/// nor its text cursor ever shows, in any colour group or style.
 class KeyCatcher final : public QLineEdit {
     Q_OBJECT
 public:

@@ -202,10 +202,13 @@ void PlovariMainForm::CreatePacingControls(QWidget& client) {
     TempText->setAccessibleName(accessible::KeyCatcherName());
     TempText->setAccessibleDescription(accessible::KeyCatcherDescription());
     QPalette palette = TempText->palette();
-    const QColor face = palette.color(QPalette::Button);
-    // Every role, whichever its style paints the background with.
-    for (int role = 0; role < QPalette::NColorRoles; ++role) {
-        palette.setColor(static_cast<QPalette::ColorRole>(role), face);
+    // Every role, whichever its style paints the background with, in every colour group:
+    // styles give the button face a shade of its own while the window is inactive.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor face = palette.color(group, QPalette::Button);
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            palette.setColor(group, static_cast<QPalette::ColorRole>(role), face);
+        }
     }
     TempText->setPalette(palette);
     connect(TempText, &KeyCatcher::KeyDown, this, &PlovariMainForm::TempText_KeyDown);
