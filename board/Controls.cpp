@@ -68,13 +68,23 @@ KeyCatcher::KeyCatcher(QWidget* parent)
 bool KeyCatcher::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         emit KeyDown();
-        // What an editable box would have taken in, without the platform's editing.
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (!typed.isEmpty() && typed.at(0).isPrint()) {
-            insert(typed);
-        }
     }
     return QLineEdit::event(event);
+}
+
+void KeyCatcher::keyPressEvent(QKeyEvent* event) {
+    // What an editable box would have taken in. The line edit's own key handling is left out
+    // altogether: even read-only it consults the platform's input method on some keys, which
+    // fails where the compositor has no input device.
+    const QString typed = event->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint()) {
+        insert(typed);
+    }
+    event->accept();
+}
+
+void KeyCatcher::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
 }
 
 void KeyCatcher::paintEvent(QPaintEvent*) {
