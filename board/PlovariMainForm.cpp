@@ -6,6 +6,7 @@
 #include "Lanes.h"
 #include "Layout.h"
 #include "MenuCommands.h"
+#include "WindowFrame.h"
 
 #include <QGroupBox>
 #include <QLayout>
@@ -51,6 +52,8 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     setObjectName(QStringLiteral("PlovariMainForm"));
     setWindowTitle(QStringLiteral("Plovari, the board game"));
     setWindowIcon(WindowIcon());
+    // Fixed in size; Wayland title bars offer maximize whatever the flags say.
+    KeepOutOfMaximized(*this);
 
     Menus = CreateMenus(*menuBar());
     Client = new QWidget(this);

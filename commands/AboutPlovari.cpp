@@ -2,6 +2,7 @@
 
 #include "AccessibleRole.h"
 #include "Version.h"
+#include "WindowFrame.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -48,12 +49,22 @@ QString VersionText() {
 /// The least room kept below the last label when the window has to grow.
 constexpr int BottomMargin = 4;
 
+/// A normal title bar with minimize and maximize, but on Wayland no maximize: a compositor
+/// there requires a maximized window to fill the screen, which this fixed-size one cannot.
+Qt::WindowFlags FrameFlags() {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                            Qt::WindowCloseButtonHint;
+    if (!OnWayland()) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    return flags;
+}
+
 } // namespace
 
 AboutPlovari::AboutPlovari(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                         Qt::WindowCloseButtonHint) {
+    : QDialog(owner, FrameFlags()) {
     setObjectName(QStringLiteral("AboutPlovari"));
     setWindowTitle(QStringLiteral("About Plovari"));
     setBackgroundRole(QPalette::Button);
@@ -89,6 +100,10 @@ AboutPlovari::AboutPlovari(QWidget* owner)
     }
 
     setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));
+    KeepOutOfMaximized(*this);
+    if (OnWayland()) {
+        setWindowIcon(NoIcon());
+    }
 }
 
 AboutPlovari::~AboutPlovari() = default;

@@ -14,6 +14,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core clang-format
     desktop-file-utils appstream dpkg-dev
+    qt6-wayland weston
 )
 for option in "$@"; do
     case "$option" in
