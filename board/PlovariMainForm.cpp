@@ -82,7 +82,7 @@ PlovariMainForm::~PlovariMainForm() = default;
 
 void PlovariMainForm::CreateLanes(QWidget& client) {
     for (Slot slot = 0; slot < MaxPlayers; ++slot) {
-        auto* square = new SolidRectangle(&client, layout::PlayerColours.at(Index(slot)));
+        auto* square = new SolidRectangle(&client, layout::PlayerColours.at(Index(slot)).Fill);
         square->setObjectName(SlotName("Backdrop", slot));
         square->resize(layout::LaneSquareSize);
         square->MoveTo(static_cast<float>(layout::LaneSquareOpening(slot).x()),
@@ -130,7 +130,7 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
     }
 
     for (Slot slot = 0; slot < MaxPlayers; ++slot) {
-        const QColor& colour = layout::PlayerColours.at(Index(slot));
+        const QColor& colour = layout::PlayerColours.at(Index(slot)).Fill;
         auto* box = new QFrame(ModeFrame);
         box->setObjectName(SlotName("PlayerMode", slot));
         box->setGeometry(QRect(layout::ModeBoxes.at(Index(slot)), layout::ModeBoxSize));
@@ -250,7 +250,9 @@ void PlovariMainForm::SetStackingAndTabOrder() {
         widget->raise();
     }
 
-    std::vector<std::pair<int, QWidget*>> tabStops{{7, DoTurn}, {8, ContinueButton}, {9, TempText}};
+    std::vector<std::pair<int, QWidget*>> tabStops{{layout::DoTurnTabIndex, DoTurn},
+                                                   {layout::ContinueButtonTabIndex, ContinueButton},
+                                                   {layout::TempTextTabIndex, TempText}};
     for (Slot slot = 0; slot < MaxPlayers; ++slot) {
         const std::array<int, 4> indexes = layout::ModeButtonTabIndexes(slot);
         for (Mode mode : AllModes) {

@@ -1,36 +1,15 @@
 #include "AboutPlovari.h"
 
-#include "AccessibleRole.h"
+#include "Controls.h"
+#include "Layout.h"
 #include "Version.h"
 
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <algorithm>
 
 namespace plovari {
 
 namespace {
-
-/// An image box showing the program's icon, drawn at the screen's pixel ratio.
-class IconBox final : public QWidget {
-public:
-    IconBox(QWidget* parent, QIcon icon)
-        : QWidget(parent)
-        , Icon(std::move(icon)) {
-        SetAccessibleRole(*this, QAccessible::Graphic);
-        setAccessibleName(QStringLiteral("Plovari icon"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        Icon.paint(&painter, rect());
-    }
-
-private:
-    QIcon Icon;
-};
 
 struct LabelPlace {
     const char* Name;
@@ -39,7 +18,6 @@ struct LabelPlace {
 };
 
 constexpr std::array<QPoint, 4> IconPlaces{{{272, 8}, {272, 48}, {272, 88}, {272, 128}}};
-constexpr QSize IconSize{32, 32};
 QString VersionText() {
     return QStringLiteral("Plovari version %1\nby the Plovari developers")
         .arg(QStringLiteral(PLOVARI_VERSION));
@@ -62,10 +40,11 @@ AboutPlovari::AboutPlovari(QWidget* owner)
     const std::array<LabelPlace, 3> labels{{
         {"Label3", QRect(40, 16, 193, 49), VersionText()},
         {"Label4", QRect(40, 80, 185, 33),
-         QStringLiteral("Any comments or bug reports can be sent to plovari@example.org")},
+         QStringLiteral("Any comments or bug reports can be sent to %1")
+             .arg(QStringLiteral(PLOVARI_CONTACT))},
         {"Label5", QRect(40, 128, 193, 33),
-         QStringLiteral("Check out www.example.org for other software, short stories and "
-                        "merchandise.")},
+         QStringLiteral("Check out %1 for other software, short stories and merchandise.")
+             .arg(QStringLiteral(PLOVARI_WEBSITE))},
     }};
     int bottom = 0;
     for (const LabelPlace& place : labels) {
@@ -83,9 +62,10 @@ AboutPlovari::AboutPlovari(QWidget* owner)
     }
 
     for (std::size_t image = 0; image < IconPlaces.size(); ++image) {
-        auto* icon = new IconBox(this, owner != nullptr ? owner->windowIcon() : windowIcon());
+        auto* icon = new ImageBox(this, Picture::Icon);
         icon->setObjectName(QStringLiteral("Image%1").arg(image + 1));
-        icon->setGeometry(QRect(IconPlaces.at(image), IconSize));
+        icon->setAccessibleName(DescriptionOf(Picture::Icon));
+        icon->setGeometry(QRect(IconPlaces.at(image), layout::IconSize));
     }
 
     setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));

@@ -17,7 +17,7 @@ class AboutPlovari final : public QDialog {
 public:
     static constexpr QSize ClientArea{317, 177};
 
-    /// owner: the main window, which it is centred over and whose icon it shows.
+    /// owner: the main window, which it is centred over.
     explicit AboutPlovari(QWidget* owner);
     ~AboutPlovari() override;
 };
