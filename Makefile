@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan soak memcheck bench bench-startup build setup install package format format-check screenshot clean
+.PHONY: run test asan soak memcheck bench bench-startup bench-pacing build setup install package format format-check screenshot clean
 
 setup:
 	@scripts/setup.sh
@@ -59,6 +59,13 @@ bench-startup:
 	@scripts/setup.sh --display
 	@$(MAKE) --no-print-directory build PRESET=release
 	@bench/startup.sh build/release
+
+# The real window's pacing, offscreen: tick intervals at Fast and Slow over 50 turns each and
+# the step-mode latency from click to end of turn; about a minute, most of it at Slow.
+bench-pacing:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@mkdir -p build/runtime && chmod 700 build/runtime
+	@$(TEST_ENV) build/release/bench/plovari_pacing_bench
 
 screenshot:
 	@scripts/setup.sh --display
