@@ -88,8 +88,8 @@ void Click(QPushButton& button) {
     QMouseEvent press(QEvent::MouseButtonPress, middle, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(&button, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, middle, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(&button, &release);
 }
 
@@ -158,17 +158,20 @@ private:
     std::size_t Turns;
     PlovariMainForm Window;
     QTimer& Timer1 = *Window.findChild<QTimer*>(QStringLiteral("Timer1"));
-    QPushButton& ContinueButton =
-        *Window.findChild<QPushButton*>(QStringLiteral("ContinueButton"));
+    QPushButton& ContinueButton = *Window.findChild<QPushButton*>(QStringLiteral("ContinueButton"));
 };
 
 const char* Verdict(bool met) {
     return met ? "met" : "MISSED";
 }
 
+/// The load averages over 1, 5 and 15 minutes: how busy the machine was.
 QByteArray LoadAverage() {
     QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? file.readLine().trimmed() : QByteArray("unknown");
+    if (!file.open(QIODevice::ReadOnly)) {
+        return "unknown";
+    }
+    return file.readLine().split(' ').mid(0, 3).join(' ');
 }
 
 } // namespace
@@ -198,13 +201,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
+    PacingBench bench(static_cast<std::size_t>(turns));
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // each row as soon as it is measured
     std::printf("Pacing of the game's window on Qt's %s platform, %d turns each; load average "
                 "at start: %s\n\n",
                 qPrintable(QGuiApplication::platformName()), turns, LoadAverage().constData());
-    PacingBench bench(static_cast<std::size_t>(turns));
     bool allMet = true;
-    std::printf("%-14s %8s %14s %11s %18s %8s\n", "pace", "nominal", "mean interval",
-                "mean error", "largest deviation", "target");
+    std::printf("%-14s %8s %14s %11s %18s %8s\n", "pace", "nominal", "mean interval", "mean error",
+                "largest deviation", "target");
     for (const char* pace : {"Fast", "Slow"}) {
         Spread spread;
         int nominal = 0;
@@ -224,8 +228,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     allMet = allMet && step.Mean <= StepLatencyTarget;
-    std::printf("\n%-14s click to end of turn: mean %.3f ms, largest %.3f ms %8s\n",
-                "Step by step", step.Mean, step.Largest, Verdict(step.Mean <= StepLatencyTarget));
+    std::printf("\n%-14s click to end of turn: mean %.3f ms, largest %.3f ms %8s\n", "Step by step",
+                step.Mean, step.Largest, Verdict(step.Mean <= StepLatencyTarget));
     std::printf("\nTargets: mean error <= %.0f ms, mean step latency <= %.0f ms (on an idle "
                 "machine)\n",
                 MeanErrorTarget, StepLatencyTarget);
