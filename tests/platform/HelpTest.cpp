@@ -87,13 +87,13 @@ private slots:
 
     void aMissingFileIsExplainedNamingItAndWhereItWasLookedFor() {
         HelpViewer viewer;
-        viewer.Open(QStringLiteral("Missing.hlp"), HelpViewer::HelpContents, {Program, Data});
+        viewer.Open(QStringLiteral("Missing.hlp"), HelpContents, {Program, Data});
         const QString text = ShownText(viewer);
         QVERIFY2(text.contains(QStringLiteral("“Missing.hlp” was not found")), qPrintable(text));
         QVERIFY(text.contains(Program));
         QVERIFY(text.contains(Data));
 
-        viewer.Open(QStringLiteral("../Missing.hlp"), HelpViewer::HelpContents, {Program});
+        viewer.Open(QStringLiteral("../Missing.hlp"), HelpContents, {Program});
         QVERIFY(ShownText(viewer).contains(QStringLiteral("“../Missing.hlp” is not a bare")));
         viewer.Open(QStringLiteral("Plovari.hlp"), 1, {QStringLiteral(PLOVARI_HELP_FOLDER)});
         QVERIFY(ShownText(viewer).contains(QStringLiteral("cannot carry out help command 1")));
@@ -103,7 +103,7 @@ private slots:
         HelpViewer viewer;
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        viewer.Open(QStringLiteral("Plovari.hlp"), HelpViewer::HelpContents,
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpContents,
                     {QStringLiteral(PLOVARI_HELP_FOLDER)});
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Plovari Help"));
         const auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
@@ -140,7 +140,7 @@ private slots:
         HelpViewer viewer;
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        viewer.Open(QStringLiteral("Plovari.hlp"), HelpViewer::HelpContents,
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpContents,
                     {QStringLiteral(PLOVARI_HELP_FOLDER)});
         const testing::AccessibleWalk walk = testing::WalkAccessibleTree(viewer);
         QVERIFY2(walk.Unnamed.isEmpty(), qPrintable(walk.Unnamed.join(QStringLiteral(", "))));
@@ -164,7 +164,7 @@ private slots:
             QVERIFY(StartHelpViewer(viewer, file, command));
         });
         dialog.SetHelpFile(QStringLiteral("Plovari.hlp"));
-        dialog.SetHelpCommand(CommonDialog::HelpContents);
+        dialog.SetHelpCommand(HelpContents);
         dialog.ShowHelp();
         QTRY_VERIFY(QFile::exists(handed));
         QFile file(handed);
