@@ -8,9 +8,9 @@
 
 namespace plovari {
 
-CommonDialog::CommonDialog(QObject* parent, QString viewerProgram)
+CommonDialog::CommonDialog(QObject* parent)
     : QObject(parent)
-    , ViewerProgram(std::move(viewerProgram))
+    , ViewerProgram(HelpViewerProgram())
     , HelpViewer([this](const QString& helpFile, std::int16_t helpCommand) {
         StartViewerProgram(helpFile, helpCommand);
     }) {}

@@ -23,9 +23,9 @@ public:
     /// What receives the file name and the help command.
     using Viewer = std::function<void(const QString& helpFile, std::int16_t helpCommand)>;
 
-    /// Hands help to the help viewer program `viewerProgram`. parent: the owner window, over
-    /// which a failure to start the viewer is told.
-    explicit CommonDialog(QObject* parent, QString viewerProgram = HelpViewerProgram());
+    /// Hands help to the help viewer program next to this program. parent: the owner window,
+    /// over which a failure to start the viewer is told.
+    explicit CommonDialog(QObject* parent);
 
     void SetHelpFile(const QString& name) { HelpFile = name; }
     void SetHelpCommand(std::int16_t command) { HelpCommand = command; }
@@ -33,6 +33,8 @@ public:
 
     /// Replaces the viewer, for a test or another platform.
     void SetViewer(Viewer viewer) { HelpViewer = std::move(viewer); }
+    /// Starts the viewer program `program` instead of the one next to this program.
+    void SetViewerProgram(const QString& program) { ViewerProgram = program; }
 
     /// The help viewer program next to the running program.
     static QString HelpViewerProgram();
