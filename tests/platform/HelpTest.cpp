@@ -82,7 +82,7 @@ private slots:
     void initTestCase() {
         QVERIFY(Root.isValid());
         Program = Root.filePath(QStringLiteral("prefix/bin"));
-        Data = Root.filePath(QStringLiteral("prefix/share/plovari"));
+        Data = Root.filePath(QStringLiteral("prefix/share/games/plovari"));
         Elsewhere = Root.filePath(QStringLiteral("elsewhere"));
         for (const QString& folder : {Program, Data, Elsewhere}) {
             QVERIFY(QDir().mkpath(folder));
