@@ -49,10 +49,11 @@ install:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@cmake --install build/release --prefix $(PREFIX)
 
+# The Debian package, built for /usr/games and checked with lintian (tests/package).
 package:
-	@$(MAKE) --no-print-directory build PRESET=release
-	@cmake --build --preset release --target package
-	@ls build/release/*.deb
+	@$(MAKE) --no-print-directory build PRESET=package
+	@ctest --preset package
+	@ls build/package/*.deb
 
 # Start-up time, memory and CPU of the game against a bare Qt window, under an Xvfb of its own.
 bench-startup:
@@ -77,7 +78,7 @@ screenshot:
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+format-check: setup
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:

@@ -19,11 +19,21 @@ if [[ -z "${PLOVARI_SHOT_INNER:-}" ]]; then
 fi
 
 export QT_SCALE_FACTOR="$scale"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+# A runtime folder of its own, so that the game's help goes to a viewer of this run, on this
+# display, and not to one that the user's session may have open.
+runtime="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$runtime"
 "$game" &
 pid=$!
-# The help viewer runs on its own, so it is ended separately.
-trap 'kill $pid 2>/dev/null || true; pkill -f "^$(dirname "$game")/plovari-help" || true' EXIT
+# The help viewer runs on its own, so it is ended separately, by the id of its window's process.
+help_pid=""
+end_help() {
+    if [[ -n "$help_pid" ]]; then
+        kill "$help_pid" 2>/dev/null || true
+        help_pid=""
+    fi
+}
+trap 'kill $pid 2>/dev/null || true; end_help; rm -rf "$runtime"' EXIT
 
 window=""
 for _ in $(seq 50); do
@@ -81,9 +91,10 @@ shoot finished.png
 # Help runs beside the game; the race state is left as it is.
 xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key t
 help=$(wait_for "Plovari Help")
+help_pid=$(xdotool getwindowpid "$help")
 sleep 0.5
 import -window "$help" "$outdir/help.png"
-pkill -f "^$(dirname "$game")/plovari-help"
+end_help
 
 xdotool windowfocus --sync "$window"
 xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key a

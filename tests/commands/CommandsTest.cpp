@@ -5,8 +5,11 @@
 #include "GameWindow.h"
 #include "Version.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <utility>
 #include <vector>
 
@@ -251,6 +254,31 @@ private slots:
         QVERIFY(!ContinueButton()->isEnabled());
         const std::size_t draws = Draws();
         QTRY_VERIFY(Draws() > draws);
+    }
+
+    void aHelpViewerThatCannotStartIsToldAndTheRaceGoesOn() {
+        const QString missing = QDir(QCoreApplication::applicationDirPath())
+                                    .filePath(QStringLiteral("no-such-folder/plovari-help"));
+        Find<CommonDialog>(*Window, "CommonDialog1")->SetViewerProgram(missing);
+        StartRacing();
+        Action("Rules")->trigger();
+        Action("Rules")->trigger();
+        const QList<QMessageBox*> told = Window->findChildren<QMessageBox*>();
+        QCOMPARE(told.size(), 1);
+        QMessageBox* problem = told.front();
+        QVERIFY(problem->isVisible());
+        QVERIFY2(QApplication::activeModalWidget() == nullptr, "the window still takes input");
+        QVERIFY2(problem->text().contains(QStringLiteral("“Plovari.hlp”")),
+                 qPrintable(problem->text()));
+        QVERIFY2(problem->informativeText().contains(missing),
+                 qPrintable(problem->informativeText()));
+
+        QVERIFY(Timer1()->isActive());
+        const std::size_t draws = Draws();
+        QTRY_VERIFY(Draws() > draws);
+        problem->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(Window->findChild<QMessageBox*>() == nullptr);
+        QVERIFY(Timer1()->isActive());
     }
 
     void quitEndsTheProgramWithoutAsking() {

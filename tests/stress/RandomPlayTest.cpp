@@ -497,7 +497,7 @@ class RandomPlayTest : public QObject, private GameWindow {
             Action("Rules")->trigger();
             Expect(HelpHanded.size() == handed + 1 &&
                        HelpHanded.back().first == QStringLiteral("Plovari.hlp") &&
-                       HelpHanded.back().second == CommonDialog::HelpContents,
+                       HelpHanded.back().second == HelpContents,
                    "help hands the help file at its contents to the viewer");
             ExpectPacingUnchanged(before, "help leaves the race as it is");
             return false;
