@@ -6,6 +6,7 @@
 #include "Lanes.h"
 #include "Layout.h"
 #include "MenuCommands.h"
+#include "TextFit.h"
 
 #include <QGroupBox>
 #include <QLayout>
@@ -32,6 +33,20 @@ QString QtName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+/// The caption the continue button shows for one of the race's captions.
+QString CaptionText(std::string_view caption) {
+    return QtName(caption);
+}
+
+/// Scores of `digits` digits as wide as any can be, behind the blank: every digit repeated.
+QStringList WidestScores(int digits) {
+    QStringList scores;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        scores << QLatin1Char(' ') + QString(digits, QLatin1Char(digit));
+    }
+    return scores;
+}
+
 /// Paints a control's background in one colour.
 void FillWith(QWidget& widget, const QColor& colour) {
     QPalette palette = widget.palette();
@@ -53,6 +68,7 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     setWindowIcon(WindowIcon());
 
     Menus = CreateMenus(*menuBar());
+    FitMenuTitles(*menuBar(), layout::ClientArea.width());
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
     Client->setFixedSize(layout::ClientArea);
@@ -183,6 +199,11 @@ void PlovariMainForm::CreatePacingControls(QWidget& client) {
     ContinueButton->setObjectName(QStringLiteral("ContinueButton"));
     ContinueButton->setGeometry(layout::ContinueButton);
     ContinueButton->setEnabled(false);
+    QStringList captions;
+    for (std::string_view caption : ContinueCaptions) {
+        captions << CaptionText(caption);
+    }
+    FitTexts(*ContinueButton, captions);
     connect(ContinueButton, &QPushButton::clicked, this, &PlovariMainForm::ContinueButton_Click);
 
     // Never shown: its click is the turn, which only the timer runs.
@@ -318,6 +339,26 @@ void PlovariMainForm::Fast_Click() {
 
 void PlovariMainForm::SetScoreText(Slot slot, const std::string& text) {
     PlayerScore.at(Index(slot))->setText(QString::fromStdString(text));
+    FitScores();
+}
+
+void PlovariMainForm::FitScores() {
+    // One font for all racing boxes, the same for every score below 1000, so no box changes
+    // its font during a race; a fourth digit, which only the turn that ends a race to 1000
+    // can bring, makes them all smaller together where it would not fit.
+    int digits = MinScoreDigits;
+    for (Slot slot = 0; slot < State().PlayerCount; ++slot) {
+        digits = std::max(digits,
+                          static_cast<int>(PlayerScore.at(Index(slot))->text().trimmed().size()));
+    }
+    if (digits == ScoreDigits) {
+        return;
+    }
+    ScoreDigits = digits;
+    const QStringList widest = WidestScores(digits);
+    for (QLineEdit* score : PlayerScore) {
+        FitTexts(*score, widest);
+    }
 }
 
 void PlovariMainForm::ShowDiceFace(Slot slot, std::int16_t die) {
@@ -355,6 +396,7 @@ void PlovariMainForm::VisiblePlayers() {
             control->setVisible(racing);
         }
     }
+    FitScores(); // a box shown again may still hold a longer score
 }
 
 void PlovariMainForm::SetTimerEnabled(bool enabled) {
@@ -374,7 +416,7 @@ void PlovariMainForm::SetContinueEnabled(bool enabled) {
 }
 
 void PlovariMainForm::SetContinueCaption(const std::string& caption) {
-    ContinueButton->setText(QString::fromStdString(caption));
+    ContinueButton->setText(CaptionText(caption));
     ContinueButton->setAccessibleDescription(
         accessible::ContinueDescription(ContinueButton->text()));
 }

@@ -2,6 +2,7 @@
 
 #include "Controls.h"
 #include "Layout.h"
+#include "TextFit.h"
 #include "Version.h"
 
 #include <QLabel>
@@ -47,18 +48,24 @@ AboutPlovari::AboutPlovari(QWidget* owner)
              .arg(QStringLiteral(PLOVARI_WEBSITE))},
     }};
     int bottom = 0;
-    for (const LabelPlace& place : labels) {
-        auto* label = new QLabel(place.Text, this);
-        label->setObjectName(QString::fromUtf8(place.Name));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Keep the designed place and width; take the height the wrapped text needs, and move
-        // down only if the label above has grown into this one's place.
-        const int top = std::max(place.Box.top(), bottom);
-        const int height = std::max(place.Box.height(), label->heightForWidth(place.Box.width()));
-        label->setGeometry(place.Box.left(), top, place.Box.width(), height);
-        bottom = top + height;
+    for (std::size_t place = 0; place < labels.size(); ++place) {
+        const LabelPlace& label = labels.at(place);
+        auto* text = new QLabel(label.Text, this);
+        text->setObjectName(QString::fromUtf8(label.Name));
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->setGeometry(label.Box);
+        // Keep the designed place and width, and take the height the wrapped text needs, down
+        // to the next label at most: a smaller font where the text needs more. The last label
+        // may take what it needs, the window growing below it.
+        const int room = place + 1 < labels.size()
+                             ? labels.at(place + 1).Box.top() - label.Box.top()
+                             : QWIDGETSIZE_MAX;
+        FitWrappedText(*text, room);
+        const int height = std::max(label.Box.height(), text->heightForWidth(label.Box.width()));
+        text->resize(label.Box.width(), height);
+        bottom = label.Box.top() + height;
     }
 
     for (std::size_t image = 0; image < IconPlaces.size(); ++image) {

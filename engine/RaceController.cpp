@@ -8,9 +8,9 @@ namespace plovari {
 
 namespace {
 
-const std::string StartCaption = "Start";
-const std::string ContinueCaption = "Continue";
-const std::string RestartCaption = "Restart";
+const std::string StartCaption(ContinueCaptions[0]);
+const std::string ContinueCaption(ContinueCaptions[1]);
+const std::string RestartCaption(ContinueCaptions[2]);
 
 MenuItem FinishLineItem(double line) {
     if (line == 200) {
