@@ -1,5 +1,6 @@
 #include "OptionButton.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -8,14 +9,18 @@ namespace plovari {
 
 namespace {
 
-// The classic option button's colours.
+// The classic option button's colours, but with an outline dark all round, lit a little from
+// below, so that the circle stands out from the light player colours as well as the white
+// face does from the dark ones.
 const QColor Face(255, 255, 255);
 const QColor PressedFace(212, 208, 200);
-const QColor Shadow(64, 64, 64);
-const QColor Light(160, 160, 160);
+const QColor Shadow(48, 48, 48);
+const QColor Lit(80, 80, 80);
 const QColor Dot(0, 0, 0);
 const QColor DisabledDot(128, 128, 128);
 
+/// The width of the dark ring around the face, in pixels.
+constexpr double RingWidth = 1.0;
 /// The dot's diameter as a share of the circle's.
 constexpr double DotShare = 5.0 / 11.0;
 
@@ -62,19 +67,17 @@ void OptionButton::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), back);
     painter.setRenderHint(QPainter::Antialiasing);
 
+    // A dark ring, darkest above and to the left as if sunken, around a white face. Filled
+    // shapes rather than a thin pen, which a small circle would blur into its background.
     const QRectF circle = IndicatorRect();
+    QLinearGradient shade(circle.topLeft(), circle.bottomRight());
+    shade.setColorAt(0.0, Shadow);
+    shade.setColorAt(1.0, Lit);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(isDown() || !isEnabled() ? PressedFace : Face);
+    painter.setBrush(shade);
     painter.drawEllipse(circle);
-
-    // Sunken: dark above and to the left, lighter below and to the right. Pens are centred on
-    // the path, so the outline runs half a pixel inside the circle's edge.
-    const QRectF outline = circle.adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Shadow, 1.0));
-    painter.drawArc(outline, 45 * 16, 180 * 16);
-    painter.setPen(QPen(Light, 1.0));
-    painter.drawArc(outline, 225 * 16, 180 * 16);
+    painter.setBrush(isDown() || !isEnabled() ? PressedFace : Face);
+    painter.drawEllipse(circle.adjusted(RingWidth, RingWidth, -RingWidth, -RingWidth));
 
     if (isChecked()) {
         const double diameter = circle.width() * DotShare;
