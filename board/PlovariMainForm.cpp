@@ -7,6 +7,7 @@
 #include "Layout.h"
 #include "MenuCommands.h"
 #include "TextFit.h"
+#include "OptionButton.h"
 
 #include <QGroupBox>
 #include <QLayout>
@@ -157,9 +158,11 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
         box->setAccessibleName(accessible::PlayerName(slot));
         PlayerMode.at(Index(slot)) = box;
 
-        // The four buttons share the box as parent, which makes them one exclusive group.
+        // The four buttons share the box as parent, which makes them one exclusive group. They
+        // draw themselves: a desktop style's own indicator may not fit 17 x 13, nor stand out
+        // from every player's colour.
         for (Mode mode : AllModes) {
-            auto* button = new QRadioButton(QStringLiteral("Option1"), box);
+            auto* button = new OptionButton(QStringLiteral("Option1"), box);
             button->setObjectName(QtName(NameOf(mode)) + QString::number(slot));
             button->setGeometry(QRect(layout::ModeButtons.at(static_cast<std::size_t>(mode)),
                                       layout::ModeButtonSize));
