@@ -6,8 +6,8 @@
 #include "Lanes.h"
 #include "Layout.h"
 #include "MenuCommands.h"
-#include "TextFit.h"
 #include "OptionButton.h"
+#include "TextFit.h"
 
 #include <QGroupBox>
 #include <QLayout>

@@ -30,9 +30,9 @@ QRect LineRoom(const QLineEdit& edit) {
     QStyleOptionFrame option;
     option.initFrom(&edit);
     option.rect = edit.rect();
-    option.lineWidth =
-        edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
-                        : 0;
+    option.lineWidth = edit.hasFrame()
+                           ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
+                           : 0;
     option.state |= QStyle::State_Sunken;
     if (edit.isReadOnly()) {
         option.state |= QStyle::State_ReadOnly;
@@ -153,8 +153,7 @@ QRect TextRoom(const QWidget& control) {
     return control.contentsRect();
 }
 
-bool FitsOnOneLine(const QStringList& texts, const QFont& font, QSize room,
-                   const QWidget& device) {
+bool FitsOnOneLine(const QStringList& texts, const QFont& font, QSize room, const QWidget& device) {
     const QFontMetricsF metrics(font, &device);
     for (const QString& text : texts) {
         const QSizeF size = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, text.trimmed());
@@ -166,8 +165,8 @@ bool FitsOnOneLine(const QStringList& texts, const QFont& font, QSize room,
 }
 
 void KeepFitting(QWidget& control, FitTest fits) {
-    auto* fitter = control.findChild<Fitter*>(QString::fromLatin1(Fitter::Name),
-                                              Qt::FindDirectChildrenOnly);
+    auto* fitter =
+        control.findChild<Fitter*>(QString::fromLatin1(Fitter::Name), Qt::FindDirectChildrenOnly);
     if (fitter == nullptr) {
         fitter = new Fitter(control, std::move(fits));
         fitter->Refit();

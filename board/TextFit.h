@@ -37,8 +37,7 @@ QRect TextRoom(const QWidget& control);
 
 /// Whether each of `texts` shows whole on one line in a room of `room` pixels, drawn in
 /// `font` on `device` (whose dots per inch count). Blanks at either end are room, not text.
-bool FitsOnOneLine(const QStringList& texts, const QFont& font, QSize room,
-                   const QWidget& device);
+bool FitsOnOneLine(const QStringList& texts, const QFont& font, QSize room, const QWidget& device);
 
 /// Keeps `control`'s font the largest, up to the user's font for it, at which `fits` holds,
 /// now and whenever the user's font or the style changes. Replaces an earlier fit.

@@ -59,7 +59,8 @@ inline void CheckButton(const QPushButton& button, QStringList& problems) {
     QStyleOptionButton option;
     option.initFrom(&button);
     option.rect = button.rect();
-    const QRect inside = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QRect inside =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
     const QFontMetricsF metrics(button.font(), &button);
     const QSizeF size = metrics.size(Qt::TextShowMnemonic, button.text());
     if (size.width() > inside.width() || size.height() > inside.height()) {
@@ -86,8 +87,10 @@ inline void CheckWrappedLabel(const QLabel& label, QStringList& problems) {
         problems << Describe(label, label.text(), QStringLiteral("taller than the label"));
     }
     for (const QLabel* other : label.parentWidget()->findChildren<QLabel*>()) {
-        if (other != &label && other->isVisible() && other->geometry().intersects(label.geometry())) {
-            problems << Describe(label, label.text(), QStringLiteral("overlaps ") + other->objectName());
+        if (other != &label && other->isVisible() &&
+            other->geometry().intersects(label.geometry())) {
+            problems << Describe(label, label.text(),
+                                 QStringLiteral("overlaps ") + other->objectName());
         }
     }
     if (!label.parentWidget()->rect().contains(label.geometry())) {
