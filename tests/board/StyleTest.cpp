@@ -125,7 +125,7 @@ private slots:
         TempText()->setFocus();
 
         for (int slot = 0; slot < 6; ++slot) {
-            const QColor back = layout::PlayerColours.at(static_cast<std::size_t>(slot));
+            const QColor back = layout::PlayerColours.at(static_cast<std::size_t>(slot)).Fill;
             const QRect inside = ModeButton("Low", slot)->rect().adjusted(1, 1, -1, -1);
             for (const char* mode : {"Low", "Regular", "Medium", "High"}) {
                 const QString where = QStringLiteral("%1 of player %2").arg(mode).arg(slot);
