@@ -6,6 +6,7 @@
 #   help.png      Help > "What is this?": the help viewer at its contents
 #   about.png     Help > "About Plovari" over the main window
 # Usage: scripts/screenshot.sh GAME OUTDIR [SCALE]   (SCALE: Qt scale factor, default 1)
+# PLOVARI_SHOT_FINISH=1000 races to 1000 at the Fast pace instead of the opening race.
 # With no display set, it starts its own Xvfb.
 set -euo pipefail
 game="$(realpath "$1")"
@@ -73,6 +74,11 @@ shoot ready.png
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 xdotool key --window "$window" alt+p && sleep 0.2 && xdotool key 6 && sleep 0.3
+if [[ "${PLOVARI_SHOT_FINISH:-}" == 1000 ]]; then
+    # The last finish line, then the Fast pace, both by keyboard as a player would.
+    xdotool key --window "$window" alt+l && sleep 0.2 && xdotool key Down Down Return && sleep 0.3
+    xdotool key --window "$window" alt+o && sleep 0.2 && xdotool key f && sleep 0.3
+fi
 choose_mode 0 0 # Low
 choose_mode 2 2 # Medium
 choose_mode 3 3 # High
@@ -85,7 +91,7 @@ sleep 0.3
 shoot race.png
 
 click 648 276 # Continue
-sleep 12
+sleep "${PLOVARI_SHOT_RACE_SECONDS:-12}"
 shoot finished.png
 
 # Help runs beside the game; the race state is left as it is.
