@@ -25,7 +25,7 @@ QString Numbered(Slot slot) {
 QString PlayerName(Slot slot) {
     return QStringLiteral("%1 (%2)").arg(
         Numbered(slot),
-        QString::fromUtf8(layout::PlayerColourNames.at(static_cast<std::size_t>(slot))));
+        QString::fromUtf8(layout::PlayerColours.at(static_cast<std::size_t>(slot)).Name));
 }
 
 QString ModeButtonName(Mode mode) {

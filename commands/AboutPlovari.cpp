@@ -1,37 +1,17 @@
 #include "AboutPlovari.h"
 
-#include "AccessibleRole.h"
+#include "Controls.h"
+#include "Layout.h"
+#include "TextFit.h"
 #include "Version.h"
 #include "WindowFrame.h"
 
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <algorithm>
 
 namespace plovari {
 
 namespace {
-
-/// An image box showing the program's icon, drawn at the screen's pixel ratio.
-class IconBox final : public QWidget {
-public:
-    IconBox(QWidget* parent, QIcon icon)
-        : QWidget(parent)
-        , Icon(std::move(icon)) {
-        SetAccessibleRole(*this, QAccessible::Graphic);
-        setAccessibleName(QStringLiteral("Plovari icon"));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        Icon.paint(&painter, rect());
-    }
-
-private:
-    QIcon Icon;
-};
 
 struct LabelPlace {
     const char* Name;
@@ -40,7 +20,6 @@ struct LabelPlace {
 };
 
 constexpr std::array<QPoint, 4> IconPlaces{{{272, 8}, {272, 48}, {272, 88}, {272, 128}}};
-constexpr QSize IconSize{32, 32};
 QString VersionText() {
     return QStringLiteral("Plovari version %1\nby the Plovari developers")
         .arg(QStringLiteral(PLOVARI_VERSION));
@@ -73,30 +52,38 @@ AboutPlovari::AboutPlovari(QWidget* owner)
     const std::array<LabelPlace, 3> labels{{
         {"Label3", QRect(40, 16, 193, 49), VersionText()},
         {"Label4", QRect(40, 80, 185, 33),
-         QStringLiteral("Any comments or bug reports can be sent to plovari@example.org")},
+         QStringLiteral("Any comments or bug reports can be sent to %1")
+             .arg(QStringLiteral(PLOVARI_CONTACT))},
         {"Label5", QRect(40, 128, 193, 33),
-         QStringLiteral("Check out www.example.org for other software, short stories and "
-                        "merchandise.")},
+         QStringLiteral("Check out %1 for other software, short stories and merchandise.")
+             .arg(QStringLiteral(PLOVARI_WEBSITE))},
     }};
     int bottom = 0;
-    for (const LabelPlace& place : labels) {
-        auto* label = new QLabel(place.Text, this);
-        label->setObjectName(QString::fromUtf8(place.Name));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Keep the designed place and width; take the height the wrapped text needs, and move
-        // down only if the label above has grown into this one's place.
-        const int top = std::max(place.Box.top(), bottom);
-        const int height = std::max(place.Box.height(), label->heightForWidth(place.Box.width()));
-        label->setGeometry(place.Box.left(), top, place.Box.width(), height);
-        bottom = top + height;
+    for (std::size_t place = 0; place < labels.size(); ++place) {
+        const LabelPlace& label = labels.at(place);
+        auto* text = new QLabel(label.Text, this);
+        text->setObjectName(QString::fromUtf8(label.Name));
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->setGeometry(label.Box);
+        // Keep the designed place and width, and take the height the wrapped text needs, down
+        // to the next label at most: a smaller font where the text needs more. The last label
+        // may take what it needs, the window growing below it.
+        const int room = place + 1 < labels.size()
+                             ? labels.at(place + 1).Box.top() - label.Box.top()
+                             : QWIDGETSIZE_MAX;
+        FitWrappedText(*text, room);
+        const int height = std::max(label.Box.height(), text->heightForWidth(label.Box.width()));
+        text->resize(label.Box.width(), height);
+        bottom = label.Box.top() + height;
     }
 
     for (std::size_t image = 0; image < IconPlaces.size(); ++image) {
-        auto* icon = new IconBox(this, owner != nullptr ? owner->windowIcon() : windowIcon());
+        auto* icon = new ImageBox(this, Picture::Icon);
         icon->setObjectName(QStringLiteral("Image%1").arg(image + 1));
-        icon->setGeometry(QRect(IconPlaces.at(image), IconSize));
+        icon->setAccessibleName(DescriptionOf(Picture::Icon));
+        icon->setGeometry(QRect(IconPlaces.at(image), layout::IconSize));
     }
 
     setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));

@@ -8,9 +8,9 @@ namespace plovari {
 
 namespace {
 
-const std::string StartCaption = "Start";
-const std::string ContinueCaption = "Continue";
-const std::string RestartCaption = "Restart";
+const std::string StartCaption(ContinueCaptions[0]);
+const std::string ContinueCaption(ContinueCaptions[1]);
+const std::string RestartCaption(ContinueCaptions[2]);
 
 MenuItem FinishLineItem(double line) {
     if (line == 200) {
@@ -117,9 +117,7 @@ void RaceController::ChoosePace(Pace pace) {
 }
 
 void RaceController::ChoosePlayerCount(std::int16_t count) {
-    if (!IsValidPlayerCount(count)) {
-        throw std::out_of_range("player count must be 2 to 6");
-    }
+    RequirePlayerCount(count);
     CheckOnly(MenuItem::TwoPlayers, MenuItem::SixPlayers, PlayerCountItem(count));
     Race.PlayerCount = count;
     RestartGame();

@@ -4,7 +4,9 @@
 #include "RaceState.h"
 #include "Turn.h"
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace plovari {
 
@@ -25,6 +27,9 @@ constexpr int IntervalOf(Pace pace) {
     }
     return 150;
 }
+
+/// The continue button's captions: ready to start, paused, and the race over.
+inline constexpr std::array<std::string_view, 3> ContinueCaptions{"Start", "Continue", "Restart"};
 
 /// The race's sequences: start-up, restart, the turn, the pacing handlers and the commands.
 /// Owns the race state; everything the players see is written through the RaceBoard, in the
