@@ -197,7 +197,7 @@ private slots:
         ClickContinue();
         QVERIFY(!ContinueButton()->isEnabled());
         QVERIFY(Timer1()->isActive());
-        QCOMPARE(QApplication::focusWidget(), TempText());
+        QCOMPARE(Window->focusWidget(), TempText());
         QTRY_COMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
         QTRY_VERIFY(Draws() >= 6);
 
@@ -401,7 +401,7 @@ private slots:
         QVERIFY(!score->isEnabled());
         QCOMPARE(score->focusPolicy(), Qt::NoFocus);
         QTest::mouseClick(score, Qt::LeftButton);
-        QVERIFY(QApplication::focusWidget() != score);
+        QVERIFY(Window->focusWidget() != score);
         QTest::keyClicks(score, QStringLiteral("99"));
         QCOMPARE(score->text(), QStringLiteral("0"));
     }
@@ -475,6 +475,7 @@ private slots:
         QVERIFY(Timer1()->isActive());
         QCOMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
         QCOMPARE(Window->focusWidget(), TempText());
+        SKIP_WITHOUT(ActiveWindow); // the rest is the window's return
         Window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Window.get()));
         QCOMPARE(QApplication::focusWidget(), TempText());

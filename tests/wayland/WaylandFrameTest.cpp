@@ -14,18 +14,19 @@ using namespace plovari::testing;
 
 namespace {
 
-/// What the maximize button of Qt's decorations does.
-void ClickMaximize(QWindow& window) {
+/// Clicks maximize as Qt's title bar does, and waits until the window has taken the size the
+/// compositor offers and is back at its own, in the normal state. Returns whether it got there.
+bool MaximizeAndWaitForReturn(QWindow& window) {
+    const QSize own = window.size();
+    bool filled = false;
+    const QMetaObject::Connection watch = QObject::connect(
+        &window, &QWindow::widthChanged, [&] { filled = filled || window.width() > own.width(); });
     window.setWindowStates(window.windowStates() ^ Qt::WindowMaximized);
-}
-
-/// Lets the compositor answer and the window commit its answer in turn; a protocol error
-/// arrives within this time and ends the process.
-void LetTheCompositorAnswer(QWidget& window) {
-    for (int frame = 0; frame < 5; ++frame) {
-        window.update();
-        QTest::qWait(100);
-    }
+    const bool back = QTest::qWaitFor([&] {
+        return filled && window.size() == own && !(window.windowStates() & Qt::WindowMaximized);
+    });
+    QObject::disconnect(watch);
+    return back;
 }
 
 } // namespace
@@ -45,9 +46,7 @@ private slots:
     void maximizingTheMainWindowLeavesTheRaceRunning() {
         const QSize size = Window->size();
         ClickContinue();
-        ClickMaximize(*Window->windowHandle());
-        LetTheCompositorAnswer(*Window);
-        QVERIFY(!(Window->windowState() & Qt::WindowMaximized));
+        QVERIFY(MaximizeAndWaitForReturn(*Window->windowHandle()));
         QCOMPARE(Window->size(), size);
         QVERIFY(Timer1()->isActive());
         QTest::keyClick(TempText(), Qt::Key_P);
@@ -56,25 +55,20 @@ private slots:
 
     void maximizingTheAboutWindowLeavesTheRaceRunning() {
         ClickContinue();
-        QSize before;
-        QSize after;
-        Qt::WindowStates state;
-        QTimer::singleShot(0, this, [&] {
-            auto* about = Window->findChild<AboutPlovari*>();
-            if (about == nullptr || about->windowHandle() == nullptr) {
-                return; // no window to close; the checks below fail
-            }
-            before = about->size();
-            ClickMaximize(*about->windowHandle());
-            LetTheCompositorAnswer(*about);
-            after = about->size();
-            state = about->windowState();
-            about->close();
-        });
-        Action("About")->trigger();
-        QVERIFY(before.isValid());
-        QCOMPARE(after, before);
-        QVERIFY(!(state & Qt::WindowMaximized));
+        bool exposed = false;
+        bool back = false;
+        const bool shown =
+            WhileModal([this] { Action("About")->trigger(); },
+                       [&](QWidget& about) {
+                           // A player clicks a window that shows, after the compositor's first
+                           // answer: a maximize asked for before it would meet a window not yet
+                           // configured.
+                           exposed = QTest::qWaitForWindowExposed(&about);
+                           back = exposed && MaximizeAndWaitForReturn(*about.windowHandle());
+                       });
+        QVERIFY(shown);
+        QVERIFY(exposed);
+        QVERIFY2(back, "About takes the maximized size for a moment and returns to its own");
         QVERIFY(Timer1()->isActive());
     }
 
