@@ -52,17 +52,23 @@ private:
     // the request back before the window has once shown itself at that size. So the window
     // takes it for a moment: its size limits are lifted as the request goes out, the normal
     // state is asked for once the window has been painted at the full size, and the limits
-    // come back when the window has its own size again.
+    // come back when the window has its own size again. Until the full size has come, a
+    // normal state heard of is an answer to something else that crossed the request on its
+    // way (the window becoming active, say), and the limits stay lifted for the answer still
+    // to come. (A compositor that refuses the state outright leaves them lifted: the window
+    // may then be resized, which ends nothing.)
     void Follow() {
         QWindow& window = *Watched;
         if (window.windowStates() & FillingStates) {
             if (!Lifted) {
                 Lifted = true;
+                Filled = false;
                 Fixed = window.maximumSize();
                 window.setMaximumSize(QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
             }
             Releasing = window.size() != Fixed;
-        } else if (Lifted && window.size() == Fixed) {
+            Filled = Filled || Releasing;
+        } else if (Lifted && Filled && window.size() == Fixed) {
             Lifted = false;
             window.setMaximumSize(Fixed);
         }
@@ -70,6 +76,7 @@ private:
 
     QPointer<QWindow> Watched;
     bool Lifted = false;
+    bool Filled = false; // the window has had the full size since its limits were lifted
     bool Releasing = false;
     QSize Fixed;
 };

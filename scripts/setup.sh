@@ -14,7 +14,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core clang-format
     desktop-file-utils appstream dpkg-dev scdoc lintian
-    qt6-wayland weston
+    qt6-wayland weston xvfb xdotool
 )
 for option in "$@"; do
     case "$option" in
