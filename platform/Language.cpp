@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 namespace plovari {
@@ -32,9 +31,9 @@ bool IsEnglish(const QString& language) {
 
 } // namespace
 
-QStringList UserLanguages() {
+QStringList UserLanguages(const QStringList& uiLanguages) {
     QStringList languages;
-    for (QString language : QLocale::system().uiLanguages()) {
+    for (QString language : uiLanguages) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         if (IsEnglish(language)) {
             break;
@@ -46,8 +45,8 @@ QStringList UserLanguages() {
     return languages;
 }
 
-QString InstallTranslations() {
-    for (const QString& language : UserLanguages()) {
+QString InstallTranslations(const QStringList& languages) {
+    for (const QString& language : languages) {
         const QString file = Embedded.arg(language);
         if (!QFileInfo::exists(file)) {
             continue;
