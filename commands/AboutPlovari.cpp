@@ -4,9 +4,11 @@
 #include "Pictures.h"
 #include "Version.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 namespace plovari {
@@ -47,6 +49,13 @@ QString VersionText() {
         .arg(QStringLiteral(PLOVARI_VERSION));
 }
 
+/// A designed place, mirrored in a right-to-left language, so that the text column starts on
+/// the reading side and the icons stand at its end.
+QRect Placed(const QRect& designed) {
+    return QStyle::visualRect(QGuiApplication::layoutDirection(),
+                              QRect(QPoint(), AboutPlovari::ClientArea), designed);
+}
+
 /// The least room kept below the last label when the window has to grow.
 constexpr int BottomMargin = 4;
 
@@ -84,14 +93,14 @@ AboutPlovari::AboutPlovari(QWidget* owner)
         // down only if the label above has grown into this one's place.
         const int top = std::max(place.Box.top(), bottom);
         const int height = std::max(place.Box.height(), label->heightForWidth(place.Box.width()));
-        label->setGeometry(place.Box.left(), top, place.Box.width(), height);
+        label->setGeometry(Placed(QRect(place.Box.left(), top, place.Box.width(), height)));
         bottom = top + height;
     }
 
     for (std::size_t image = 0; image < IconPlaces.size(); ++image) {
         auto* icon = new IconBox(this, owner != nullptr ? owner->windowIcon() : windowIcon());
         icon->setObjectName(QStringLiteral("Image%1").arg(image + 1));
-        icon->setGeometry(QRect(IconPlaces.at(image), IconSize));
+        icon->setGeometry(Placed(QRect(IconPlaces.at(image), IconSize)));
     }
 
     setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));

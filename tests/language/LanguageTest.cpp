@@ -1,11 +1,12 @@
 // The game in English without a translation, and in every shipped language: complete, with
 // its access keys, its direction and its help.
+#include "Language.h"
+
 #include "AboutPlovari.h"
 #include "GameWindow.h"
 #include "HelpFile.h"
 #include "HelpLinks.h"
 #include "HelpViewer.h"
-#include "Language.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -145,10 +146,26 @@ private slots:
         for (const MenuCaption& caption : CaptionsOf(*Window->menuBar())) {
             menus << caption.Caption;
         }
-        QCOMPARE(menus, (QStringList{"&File", "&Restart game", "&Quit", "&Option",
-                                     "&Step by step", "S&low", "&Fast", "&Players", "&2", "&3",
-                                     "&4", "&5", "&6", "Finish &Line", "200", "500", "1000",
-                                     "&Help", "&About Plovari", "What is &this?"}));
+        QCOMPARE(menus, (QStringList{"&File",
+                                     "&Restart game",
+                                     "&Quit",
+                                     "&Option",
+                                     "&Step by step",
+                                     "S&low",
+                                     "&Fast",
+                                     "&Players",
+                                     "&2",
+                                     "&3",
+                                     "&4",
+                                     "&5",
+                                     "&6",
+                                     "Finish &Line",
+                                     "200",
+                                     "500",
+                                     "1000",
+                                     "&Help",
+                                     "&About Plovari",
+                                     "What is &this?"}));
         QCOMPARE(ContinueButton()->text(), QStringLiteral("Start"));
         QCOMPARE(Find<QLabel>(*Window, "Label1", 0)->text(), QStringLiteral("Lw  Rg  Md  Hi"));
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
@@ -193,8 +210,8 @@ private slots:
 
         // Complete: every source text has its translation.
         const QHash<QString, QString> sources = MessagesOf(QStringLiteral(PLOVARI_SOURCE_TEXTS));
-        const QHash<QString, QString> translated = MessagesOf(
-            QStringLiteral(PLOVARI_TRANSLATIONS "/plovari_%1.ts").arg(language));
+        const QHash<QString, QString> translated =
+            MessagesOf(QStringLiteral(PLOVARI_TRANSLATIONS "/plovari_%1.ts").arg(language));
         QStringList missing;
         for (auto source = sources.cbegin(); source != sources.cend(); ++source) {
             if (translated.value(source.key()).isEmpty()) {
@@ -232,14 +249,18 @@ private slots:
         }
 
         // Direction: the menus follow the language; the board keeps its designed geometry.
-        const bool rightToLeft =
-            language == QLatin1String("ar") || language == QLatin1String("he");
+        const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("he");
         QCOMPARE(QGuiApplication::layoutDirection(),
                  rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QVERIFY(Window->menuBar()->isRightToLeft() == rightToLeft);
         QVERIFY(Window->centralWidget()->isLeftToRight());
         QVERIFY(ModeButton("Low", 0)->isLeftToRight());
         QCOMPARE(ContinueButton()->geometry(), QRect(616, 264, 65, 25));
+        // The About window mirrors its columns: text on the reading side, icons at its end.
+        AboutPlovari about(Window.get());
+        QCOMPARE(Find<QLabel>(about, QStringLiteral("Label4"))->x(),
+                 rightToLeft ? 317 - 40 - 185 : 40);
+        QCOMPARE(Find(about, QStringLiteral("Image1"))->x(), rightToLeft ? 317 - 272 - 32 : 272);
 
         // The language's own help opens at its contents, and all its links lead somewhere.
         HelpViewer viewer;
