@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan soak memcheck bench bench-startup build setup install package format format-check screenshot translations clean
+.PHONY: run test asan soak memcheck bench bench-startup bench-pacing build setup install package format format-check screenshot translations clean
 
 setup:
 	@scripts/setup.sh
@@ -49,16 +49,24 @@ install:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@cmake --install build/release --prefix $(PREFIX)
 
+# The Debian package, built for /usr/games and checked with lintian (tests/package).
 package:
-	@$(MAKE) --no-print-directory build PRESET=release
-	@cmake --build --preset release --target package
-	@ls build/release/*.deb
+	@$(MAKE) --no-print-directory build PRESET=package
+	@ctest --preset package
+	@ls build/package/*.deb
 
 # Start-up time, memory and CPU of the game against a bare Qt window, under an Xvfb of its own.
 bench-startup:
 	@scripts/setup.sh --display
 	@$(MAKE) --no-print-directory build PRESET=release
 	@bench/startup.sh build/release
+
+# The real window's pacing, offscreen: tick intervals at Fast and Slow over 50 turns each and
+# the step-mode latency from click to end of turn; about a minute, most of it at Slow.
+bench-pacing:
+	@$(MAKE) --no-print-directory build PRESET=release
+	@mkdir -p build/runtime && chmod 700 build/runtime
+	@$(TEST_ENV) build/release/bench/plovari_pacing_bench
 
 screenshot:
 	@scripts/setup.sh --display
@@ -75,7 +83,7 @@ translations: setup
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check:
+format-check: setup
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:

@@ -49,7 +49,7 @@ QString PlayerName(Slot slot) {
     //: A player named by number and colour, e.g. "Player 1 (yellow)".
     return Texts::tr("Player %1 (%2)")
         .arg(slot + 1)
-        .arg(Translated(layout::PlayerColourNames.at(static_cast<std::size_t>(slot))));
+        .arg(Translated(layout::PlayerColours.at(static_cast<std::size_t>(slot)).Name));
 }
 
 QString ModeButtonName(Mode mode) {

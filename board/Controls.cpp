@@ -2,6 +2,7 @@
 
 #include "AccessibleRole.h"
 #include "Layout.h"
+#include "TextFit.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -70,37 +71,38 @@ void KeyCatcher::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), palette().color(backgroundRole()));
 }
 
+namespace {
+
+/// Room for one head: the distance between neighbouring mode buttons, less a pixel between
+/// heads; and the height above the mode boxes, which stand in front of the label's last row.
+constexpr QSize HeadRoom{layout::ModeButtons[1].x() - layout::ModeButtons[0].x() - 1,
+                         layout::ModeBoxes[0].y() - layout::ColumnHeads[0].y()};
+
+} // namespace
+
 ColumnHeads::ColumnHeads(QWidget* parent)
+    : QLabel(parent) {
     //: The heads of the four mode columns Low, Regular, Medium and High, separated by two
     //: blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters
     //: or 1 CJK character, and keep the blanks between them.
-    : QLabel(tr("Lw  Rg  Md  Hi"), parent) {}
+    SetHeads(tr("Lw  Rg  Md  Hi"));
+}
+
+void ColumnHeads::SetHeads(const QString& heads) {
+    setText(heads);
+    FitTexts(*this, heads.split(QLatin1Char(' '), Qt::SkipEmptyParts), HeadRoom);
+}
 
 void ColumnHeads::paintEvent(QPaintEvent*) {
     // The heads stand over the mode box below, whose left edge is the label's left edge.
     const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
     const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    QFont font = this->font();
-    const int room = layout::ModeButtons[1].x() - layout::ModeButtons[0].x() - 1;
-    int widest = 0;
-    for (const QString& word : words) {
-        widest = std::max(widest, QFontMetrics(font).horizontalAdvance(word));
-    }
-    if (widest > room) {
-        // Shrink only as much as the narrow columns need.
-        if (font.pointSizeF() > 0) {
-            font.setPointSizeF(font.pointSizeF() * room / widest);
-        } else {
-            font.setPixelSize(std::max(1, font.pixelSize() * room / widest));
-        }
-    }
     QPainter painter(this);
-    painter.setFont(font);
     painter.setPen(palette().color(QPalette::WindowText));
     for (int column = 0; column < words.size() && column < 4; ++column) {
         const int centre =
             layout::ModeButtons.at(static_cast<std::size_t>(column)).x() + indicator / 2;
-        const QRect cell(centre - room, 0, 2 * room, height());
+        const QRect cell(centre - HeadRoom.width(), 0, 2 * HeadRoom.width(), HeadRoom.height());
         painter.drawText(cell, Qt::AlignHCenter | Qt::AlignBottom, words.at(column));
     }
 }

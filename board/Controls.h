@@ -74,11 +74,15 @@ protected:
 };
 
 /// The column heads "Lw  Rg  Md  Hi". The text is kept whole for screen readers; each word is
-/// drawn centred over the round part of its mode button, whatever the font's widths.
+/// drawn centred over the round part of its mode button, whatever the font's widths, in a font
+/// at which every word fits between its neighbours and above the mode box.
 class ColumnHeads final : public QLabel {
     Q_OBJECT
 public:
     explicit ColumnHeads(QWidget* parent);
+
+    /// The heads, one word per mode button separated by blanks; fits the font to them.
+    void SetHeads(const QString& heads);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -16,30 +16,26 @@ using SlotPoints = std::array<QPoint, 6>;
 
 inline constexpr QSize ClientArea{687, 374};
 
-/// Player colours: mode box, its buttons and the lane square.
-inline const std::array<QColor, 6> PlayerColours{
-    QColor(255, 255, 0), // yellow
-    QColor(0, 0, 128),   // navy
-    QColor(255, 0, 0),   // red
-    QColor(0, 192, 0),   // green
-    QColor(255, 128, 0), // orange
-    QColor(192, 0, 192), // purple
+/// A player's colour: it fills the mode box, its buttons and the lane square, and screen
+/// readers name the player by it (Name is translated where it is read).
+struct PlayerColour {
+    QColor Fill;
+    const char* Name;
 };
-/// What the player colours are called, for screen readers; translated where they are read.
-inline constexpr std::array<const char*, 6> PlayerColourNames{
+inline const std::array<PlayerColour, 6> PlayerColours{{
     //: Player colour, as in "Player 1 (yellow)".
-    QT_TRANSLATE_NOOP("Accessibility", "yellow"),
+    {QColor(255, 255, 0), QT_TRANSLATE_NOOP("Accessibility", "yellow")},
     //: Player colour, as in "Player 2 (navy)": a dark blue.
-    QT_TRANSLATE_NOOP("Accessibility", "navy"),
+    {QColor(0, 0, 128), QT_TRANSLATE_NOOP("Accessibility", "navy")},
     //: Player colour, as in "Player 3 (red)".
-    QT_TRANSLATE_NOOP("Accessibility", "red"),
+    {QColor(255, 0, 0), QT_TRANSLATE_NOOP("Accessibility", "red")},
     //: Player colour, as in "Player 4 (green)".
-    QT_TRANSLATE_NOOP("Accessibility", "green"),
+    {QColor(0, 192, 0), QT_TRANSLATE_NOOP("Accessibility", "green")},
     //: Player colour, as in "Player 5 (orange)".
-    QT_TRANSLATE_NOOP("Accessibility", "orange"),
+    {QColor(255, 128, 0), QT_TRANSLATE_NOOP("Accessibility", "orange")},
     //: Player colour, as in "Player 6 (purple)".
-    QT_TRANSLATE_NOOP("Accessibility", "purple"),
-};
+    {QColor(192, 0, 192), QT_TRANSLATE_NOOP("Accessibility", "purple")},
+}};
 
 inline constexpr QRect ModeFrame{8, 224, 569, 129};
 
@@ -60,8 +56,11 @@ inline constexpr std::array<QPoint, 3> ColumnHeads{{{8, 16}, {200, 16}, {400, 16
 inline constexpr QSize ModeButtonSize{17, 13};
 inline constexpr std::array<QPoint, 4> ModeButtons{{{8, 16}, {24, 16}, {40, 16}, {56, 16}}};
 
+/// An icon picture: the window icon, the smiley and the other mode pictures.
+inline constexpr QSize IconSize{32, 32};
+
 // On the window.
-inline constexpr QSize MarkerSize{32, 32};
+inline constexpr QSize MarkerSize = IconSize;
 inline constexpr SlotPoints MarkerOpenings{
     {{8, 8}, {8, 40}, {0, 72}, {0, 104}, {0, 136}, {0, 168}}};
 inline constexpr QSize LaneSquareSize{36, 36};

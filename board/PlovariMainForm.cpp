@@ -6,6 +6,8 @@
 #include "Lanes.h"
 #include "Layout.h"
 #include "MenuCommands.h"
+#include "OptionButton.h"
+#include "TextFit.h"
 
 #include <QGroupBox>
 #include <QLayout>
@@ -30,6 +32,15 @@ QString SlotName(const char* name, int slot) {
 
 QString QtName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+/// Scores of `digits` digits as wide as any can be, behind the blank: every digit repeated.
+QStringList WidestScores(int digits) {
+    QStringList scores;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        scores << QLatin1Char(' ') + QString(digits, QLatin1Char(digit));
+    }
+    return scores;
 }
 
 /// Paints a control's background in one colour.
@@ -58,6 +69,7 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     setWindowIcon(WindowIcon());
 
     Menus = CreateMenus(*menuBar());
+    FitMenuTitles(*menuBar(), layout::ClientArea.width());
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
     Client->setFixedSize(layout::ClientArea);
@@ -90,7 +102,7 @@ PlovariMainForm::~PlovariMainForm() = default;
 
 void PlovariMainForm::CreateLanes(QWidget& client) {
     for (Slot slot = 0; slot < MaxPlayers; ++slot) {
-        auto* square = new SolidRectangle(&client, layout::PlayerColours.at(Index(slot)));
+        auto* square = new SolidRectangle(&client, layout::PlayerColours.at(Index(slot)).Fill);
         square->setObjectName(SlotName("Backdrop", slot));
         square->resize(layout::LaneSquareSize);
         square->MoveTo(static_cast<float>(layout::LaneSquareOpening(slot).x()),
@@ -138,7 +150,7 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
     }
 
     for (Slot slot = 0; slot < MaxPlayers; ++slot) {
-        const QColor& colour = layout::PlayerColours.at(Index(slot));
+        const QColor& colour = layout::PlayerColours.at(Index(slot)).Fill;
         auto* box = new QFrame(ModeFrame);
         box->setObjectName(SlotName("PlayerMode", slot));
         box->setGeometry(QRect(layout::ModeBoxes.at(Index(slot)), layout::ModeBoxSize));
@@ -149,9 +161,11 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
         box->setAccessibleName(accessible::PlayerName(slot));
         PlayerMode.at(Index(slot)) = box;
 
-        // The four buttons share the box as parent, which makes them one exclusive group.
+        // The four buttons share the box as parent, which makes them one exclusive group. They
+        // draw themselves: a desktop style's own indicator may not fit 17 x 13, nor stand out
+        // from every player's colour.
         for (Mode mode : AllModes) {
-            auto* button = new QRadioButton(QStringLiteral("Option1"), box);
+            auto* button = new OptionButton(QStringLiteral("Option1"), box);
             button->setObjectName(QtName(NameOf(mode)) + QString::number(slot));
             button->setGeometry(QRect(layout::ModeButtons.at(static_cast<std::size_t>(mode)),
                                       layout::ModeButtonSize));
@@ -192,6 +206,11 @@ void PlovariMainForm::CreatePacingControls(QWidget& client) {
     SetContinueCaption(Caption::Design);
     ContinueButton->setGeometry(layout::ContinueButton);
     ContinueButton->setEnabled(false);
+    QStringList captions;
+    for (Caption caption : {Caption::Design, Caption::Start, Caption::Continue, Caption::Restart}) {
+        captions << CaptionText(caption);
+    }
+    FitTexts(*ContinueButton, captions);
     connect(ContinueButton, &QPushButton::clicked, this, &PlovariMainForm::ContinueButton_Click);
 
     // Never shown: its click is the turn, which only the timer runs.
@@ -259,7 +278,9 @@ void PlovariMainForm::SetStackingAndTabOrder() {
         widget->raise();
     }
 
-    std::vector<std::pair<int, QWidget*>> tabStops{{7, DoTurn}, {8, ContinueButton}, {9, TempText}};
+    std::vector<std::pair<int, QWidget*>> tabStops{{layout::DoTurnTabIndex, DoTurn},
+                                                   {layout::ContinueButtonTabIndex, ContinueButton},
+                                                   {layout::TempTextTabIndex, TempText}};
     for (Slot slot = 0; slot < MaxPlayers; ++slot) {
         const std::array<int, 4> indexes = layout::ModeButtonTabIndexes(slot);
         for (Mode mode : AllModes) {
@@ -325,6 +346,26 @@ void PlovariMainForm::Fast_Click() {
 
 void PlovariMainForm::SetScoreText(Slot slot, const std::string& text) {
     PlayerScore.at(Index(slot))->setText(QString::fromStdString(text));
+    FitScores();
+}
+
+void PlovariMainForm::FitScores() {
+    // One font for all racing boxes, the same for every score below 1000, so no box changes
+    // its font during a race; a fourth digit, which only the turn that ends a race to 1000
+    // can bring, makes them all smaller together where it would not fit.
+    int digits = MinScoreDigits;
+    for (Slot slot = 0; slot < State().PlayerCount; ++slot) {
+        digits = std::max(digits,
+                          static_cast<int>(PlayerScore.at(Index(slot))->text().trimmed().size()));
+    }
+    if (digits == ScoreDigits) {
+        return;
+    }
+    ScoreDigits = digits;
+    const QStringList widest = WidestScores(digits);
+    for (QLineEdit* score : PlayerScore) {
+        FitTexts(*score, widest);
+    }
 }
 
 void PlovariMainForm::ShowDiceFace(Slot slot, std::int16_t die) {
@@ -362,6 +403,7 @@ void PlovariMainForm::VisiblePlayers() {
             control->setVisible(racing);
         }
     }
+    FitScores(); // a box shown again may still hold a longer score
 }
 
 void PlovariMainForm::SetTimerEnabled(bool enabled) {

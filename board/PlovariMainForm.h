@@ -59,6 +59,8 @@ private:
     void SetStackingAndTabOrder();
     ImageBox& ModePicture(MarkerPicture picture) const;
     QRadioButton* ModeButton(Slot slot, Mode mode) const;
+    /// Gives the score boxes one font at which the longest score shown fits.
+    void FitScores();
 
     // RaceBoard.
     void SetScoreText(Slot slot, const std::string& text) override;
@@ -97,6 +99,9 @@ private:
     std::array<std::array<QRadioButton*, 4>, 6> ModeButtons{}; ///< [slot][Mode]
     std::array<QLineEdit*, 6> PlayerScore{};
     std::array<ImageBox*, 6> PlayerDice{};
+    /// The score boxes' font is fitted for scores of this many digits, or none yet (0).
+    static constexpr int MinScoreDigits = 3;
+    int ScoreDigits = 0;
     std::array<QLabel*, 3> Label1{};
 
     // Pacing.

@@ -1,6 +1,8 @@
-# What `cmake --install` puts under the prefix: the two programs, the help file, and what a
-# Linux desktop needs to show the game in its menus and software centre (desktop entry,
-# AppStream metainfo, icons). Every destination is relative, so `--prefix` moves all of it.
+# What `cmake --install` puts under the prefix: the two programs, the help file, their manual
+# pages, the copyright and changelog, and what a Linux desktop needs to show the game in its
+# menus and software centre (desktop entry, AppStream metainfo, icons). Every destination is
+# relative, so `--prefix` moves all of it; the programs go to CMAKE_INSTALL_BINDIR, which the
+# Debian package sets to `games`.
 
 set(PLOVARI_APP_ID org.example.Plovari)
 set(PLOVARI_ICON_SIZES 16 32 48 64 128)
@@ -9,13 +11,13 @@ set(icon_svg ${PROJECT_SOURCE_DIR}/assets/pictures/icon.svg)
 
 install(TARGETS plovari plovari-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The viewer finds it at <bindir>/../share/plovari: platform/CMakeLists.txt works that path out
-# from the same GNUInstallDirs variables (tests/install checks that the two agree).
-# Each language's help file in a folder of its own: <datadir>/plovari/<language>/Plovari.hlp.
+# The viewer finds them at <bindir>/../share/games/plovari: platform/CMakeLists.txt works that
+# path out from the same variables (tests/install checks that the two agree). Each language's
+# help file is in a folder of its own there: <language>/Plovari.hlp.
 foreach(help IN LISTS PLOVARI_HELP_FILES)
     get_filename_component(help_folder ${help} DIRECTORY)
     install(FILES ${PROJECT_SOURCE_DIR}/assets/help/${help}
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/plovari/${help_folder})
+            DESTINATION ${PLOVARI_INSTALL_DATADIR}/${help_folder})
 endforeach()
 
 install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.desktop
@@ -43,5 +45,36 @@ foreach(size IN LISTS PLOVARI_ICON_SIZES)
 endforeach()
 add_custom_target(plovari_icons ALL DEPENDS ${icon_pngs})
 
-# The licence travels with the programs.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plovari)
+# The manual pages, written in scdoc, and the changelog, compressed as Debian wants them: gzip
+# -9 without a name or time stamp, so the same sources give the same files.
+find_program(SCDOC_PROGRAM scdoc REQUIRED)
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(doc_build_dir ${PROJECT_BINARY_DIR}/doc)
+set(compressed_docs)
+foreach(page plovari.6 plovari-help.6)
+    set(source ${PROJECT_SOURCE_DIR}/assets/man/${page}.scd)
+    add_custom_command(
+        OUTPUT ${doc_build_dir}/${page}.gz
+        COMMAND sh -c "\"$1\" < \"$2\" | \"$3\" -9n > \"$4\""
+                sh ${SCDOC_PROGRAM} ${source} ${GZIP_PROGRAM} ${doc_build_dir}/${page}.gz
+        DEPENDS ${source}
+        COMMENT "Writing the manual page ${page}"
+        VERBATIM)
+    install(FILES ${doc_build_dir}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+    list(APPEND compressed_docs ${doc_build_dir}/${page}.gz)
+endforeach()
+set(changelog ${PROJECT_SOURCE_DIR}/assets/debian/changelog)
+add_custom_command(
+    OUTPUT ${doc_build_dir}/changelog.gz
+    COMMAND sh -c "\"$1\" -9n < \"$2\" > \"$3\""
+            sh ${GZIP_PROGRAM} ${changelog} ${doc_build_dir}/changelog.gz
+    DEPENDS ${changelog}
+    COMMENT "Compressing the changelog"
+    VERBATIM)
+list(APPEND compressed_docs ${doc_build_dir}/changelog.gz)
+add_custom_target(plovari_docs ALL DEPENDS ${compressed_docs})
+
+# The licence, in Debian's machine-readable copyright format, and the changelog travel with the
+# programs.
+install(FILES ${PROJECT_SOURCE_DIR}/assets/debian/copyright ${doc_build_dir}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/plovari)

@@ -3,8 +3,8 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME plovari)
 set(CPACK_PACKAGE_VENDOR "The Plovari developers")
-set(CPACK_PACKAGE_CONTACT "The Plovari developers <plovari@example.org>")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://www.example.org/)
+set(CPACK_PACKAGE_CONTACT "${CPACK_PACKAGE_VENDOR} <${PLOVARI_CONTACT}>")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://${PLOVARI_WEBSITE}/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice race for two to six players")
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Plovari is a dice race for two to six players who share one window. Every"
@@ -15,7 +15,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Plovari developers <plovari@example.org>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Depends: worked out by dpkg-shlibdeps (from dpkg-dev) from the libraries the programs link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

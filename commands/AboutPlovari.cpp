@@ -1,39 +1,18 @@
 #include "AboutPlovari.h"
 
-#include "AccessibleRole.h"
-#include "Pictures.h"
+#include "Controls.h"
+#include "Layout.h"
+#include "TextFit.h"
 #include "Version.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <QStyle>
 #include <algorithm>
 
 namespace plovari {
 
 namespace {
-
-/// An image box showing the program's icon, drawn at the screen's pixel ratio.
-class IconBox final : public QWidget {
-public:
-    IconBox(QWidget* parent, QIcon icon)
-        : QWidget(parent)
-        , Icon(std::move(icon)) {
-        SetAccessibleRole(*this, QAccessible::Graphic);
-        setAccessibleName(DescriptionOf(Picture::Icon));
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        Icon.paint(&painter, rect());
-    }
-
-private:
-    QIcon Icon;
-};
 
 struct LabelPlace {
     const char* Name;
@@ -42,7 +21,6 @@ struct LabelPlace {
 };
 
 constexpr std::array<QPoint, 4> IconPlaces{{{272, 8}, {272, 48}, {272, 88}, {272, 128}}};
-constexpr QSize IconSize{32, 32};
 QString VersionText() {
     //: The About window's first label, 193 pixels wide; %1 is the version number, e.g. 1.0.0.
     return AboutPlovari::tr("Plovari version %1\nby the Plovari developers")
@@ -76,31 +54,38 @@ AboutPlovari::AboutPlovari(QWidget* owner)
         {"Label4", QRect(40, 80, 185, 33),
          //: A label 185 pixels wide; %1 is the authors' e-mail address.
          tr("Any comments or bug reports can be sent to %1")
-             .arg(QStringLiteral("plovari@example.org"))},
+             .arg(QStringLiteral(PLOVARI_CONTACT))},
         {"Label5", QRect(40, 128, 193, 33),
          //: A label 193 pixels wide; %1 is the makers' web address.
          tr("Check out %1 for other software, short stories and merchandise.")
-             .arg(QStringLiteral("www.example.org"))},
+             .arg(QStringLiteral(PLOVARI_WEBSITE))},
     }};
     int bottom = 0;
-    for (const LabelPlace& place : labels) {
-        auto* label = new QLabel(place.Text, this);
-        label->setObjectName(QString::fromUtf8(place.Name));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Keep the designed place and width; take the height the wrapped text needs, and move
-        // down only if the label above has grown into this one's place.
-        const int top = std::max(place.Box.top(), bottom);
-        const int height = std::max(place.Box.height(), label->heightForWidth(place.Box.width()));
-        label->setGeometry(Placed(QRect(place.Box.left(), top, place.Box.width(), height)));
-        bottom = top + height;
+    for (std::size_t place = 0; place < labels.size(); ++place) {
+        const LabelPlace& label = labels.at(place);
+        auto* text = new QLabel(label.Text, this);
+        text->setObjectName(QString::fromUtf8(label.Name));
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        text->setGeometry(label.Box);
+        // Keep the designed place and width, and take the height the wrapped text needs, down
+        // to the next label at most: a smaller font where the text needs more. The last label
+        // may take what it needs, the window growing below it.
+        const int room = place + 1 < labels.size()
+                             ? labels.at(place + 1).Box.top() - label.Box.top()
+                             : QWIDGETSIZE_MAX;
+        FitWrappedText(*text, room);
+        const int height = std::max(label.Box.height(), text->heightForWidth(label.Box.width()));
+        text->setGeometry(Placed(QRect(label.Box.topLeft(), QSize(label.Box.width(), height))));
+        bottom = label.Box.top() + height;
     }
 
     for (std::size_t image = 0; image < IconPlaces.size(); ++image) {
-        auto* icon = new IconBox(this, owner != nullptr ? owner->windowIcon() : windowIcon());
+        auto* icon = new ImageBox(this, Picture::Icon);
         icon->setObjectName(QStringLiteral("Image%1").arg(image + 1));
-        icon->setGeometry(Placed(QRect(IconPlaces.at(image), IconSize)));
+        icon->setAccessibleName(DescriptionOf(Picture::Icon));
+        icon->setGeometry(Placed(QRect(IconPlaces.at(image), layout::IconSize)));
     }
 
     setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));

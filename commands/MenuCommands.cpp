@@ -133,7 +133,7 @@ void MenuCommands::About_Click() {
 
 void MenuCommands::Rules_Click() {
     CommonDialog1.SetHelpFile(HelpFileName);
-    CommonDialog1.SetHelpCommand(CommonDialog::HelpContents);
+    CommonDialog1.SetHelpCommand(HelpContents);
     CommonDialog1.ShowHelp();
 }
 

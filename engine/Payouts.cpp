@@ -3,19 +3,8 @@
 #include "RaceState.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace plovari {
-
-namespace {
-
-void RequirePlayerCount(std::int16_t playerCount) {
-    if (!IsValidPlayerCount(playerCount)) {
-        throw std::out_of_range("player count must be 2 to 6");
-    }
-}
-
-} // namespace
 
 double MediumFactor(std::int16_t playerCount) {
     RequirePlayerCount(playerCount);

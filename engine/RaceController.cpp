@@ -113,9 +113,7 @@ void RaceController::ChoosePace(Pace pace) {
 }
 
 void RaceController::ChoosePlayerCount(std::int16_t count) {
-    if (!IsValidPlayerCount(count)) {
-        throw std::out_of_range("player count must be 2 to 6");
-    }
+    RequirePlayerCount(count);
     CheckOnly(MenuItem::TwoPlayers, MenuItem::SixPlayers, PlayerCountItem(count));
     Race.PlayerCount = count;
     RestartGame();

@@ -4,7 +4,9 @@
 #include "RaceState.h"
 #include "Turn.h"
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace plovari {
 

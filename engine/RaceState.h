@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 
 namespace plovari {
 
@@ -29,6 +30,13 @@ struct RaceState {
 
 constexpr bool IsValidPlayerCount(std::int16_t count) {
     return count >= MinPlayers && count <= MaxPlayers;
+}
+
+/// Throws std::out_of_range for a count outside 2..6: a programming error, never a player's.
+inline void RequirePlayerCount(std::int16_t count) {
+    if (!IsValidPlayerCount(count)) {
+        throw std::out_of_range("player count must be 2 to 6");
+    }
 }
 
 constexpr bool IsValidFinishLine(double line) {

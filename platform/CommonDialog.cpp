@@ -2,31 +2,65 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QProcess>
+#include <utility>
 
 namespace plovari {
 
 CommonDialog::CommonDialog(QObject* parent)
     : QObject(parent)
-    , HelpViewer([](const QString& helpFile, std::int16_t helpCommand) {
-        StartHelpViewer(HelpViewerProgram(), helpFile, helpCommand);
+    , ViewerProgram(HelpViewerProgram())
+    , HelpViewer([this](const QString& helpFile, std::int16_t helpCommand) {
+        StartViewerProgram(helpFile, helpCommand);
     }) {}
 
 void CommonDialog::ShowHelp() {
     HelpViewer(HelpFile, HelpCommand);
 }
 
-bool StartHelpViewer(const QString& program, const QString& helpFile, std::int16_t helpCommand) {
+QString CommonDialog::HelpViewerProgram() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("plovari-help"));
+}
+
+void CommonDialog::StartViewerProgram(const QString& helpFile, std::int16_t helpCommand) {
+    QString why;
+    if (StartHelpViewer(ViewerProgram, helpFile, helpCommand, &why)) {
+        return;
+    }
+    // Not modal and not waited for: the race goes on, and the player may pause it as ever.
+    if (Problem == nullptr) {
+        Problem = new QMessageBox(qobject_cast<QWidget*>(parent()));
+        Problem->setObjectName(QStringLiteral("HelpProblem"));
+        Problem->setAttribute(Qt::WA_DeleteOnClose);
+        Problem->setWindowModality(Qt::NonModal);
+        Problem->setIcon(QMessageBox::Warning);
+        Problem->setStandardButtons(QMessageBox::Ok);
+        Problem->setWindowTitle(tr("Help not available"));
+    }
+    Problem->setText(tr("The help viewer could not be started, so the help file “%1” cannot be "
+                        "shown. The game goes on.")
+                         .arg(helpFile));
+    Problem->setInformativeText(
+        tr("The help viewer plovari-help was looked for at %1 (%2). It comes with the game: "
+           "installing Plovari again puts it back.")
+            .arg(QDir::toNativeSeparators(ViewerProgram), why));
+    Problem->show();
+    Problem->raise();
+}
+
+bool StartHelpViewer(const QString& program, const QString& helpFile, std::int16_t helpCommand,
+                     QString* why) {
     QProcess viewer;
     viewer.setProgram(program);
     viewer.setArguments({helpFile, QString::number(helpCommand)});
     // The viewer must not inherit the game's terminal input; its output may still go there.
     viewer.setStandardInputFile(QProcess::nullDevice());
-    return viewer.startDetached();
-}
-
-QString HelpViewerProgram() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("plovari-help"));
+    const bool started = viewer.startDetached();
+    if (!started && why != nullptr) {
+        *why = viewer.errorString();
+    }
+    return started;
 }
 
 } // namespace plovari

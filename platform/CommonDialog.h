@@ -1,26 +1,30 @@
 #pragma once
 
+#include "HelpCommand.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
+class QMessageBox;
+
 namespace plovari {
 
 /// The common dialog's help function, which Linux lacks: a help file name, a help command and
-/// ShowHelp, which hands both to the help viewer and returns at once. It checks nothing and
-/// reports nothing; whether the file exists is the viewer's affair.
+/// ShowHelp, which hands both to the help viewer and returns at once. Whether the file exists is
+/// the viewer's affair; only when the viewer itself cannot be started does the common dialog
+/// tell the player, in a message beside its owner window that stops nothing there.
 class CommonDialog final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CommonDialog)
 public:
-    /// Help command: open the help file at its contents.
-    static constexpr std::int16_t HelpContents = 3;
-
     /// What receives the file name and the help command.
     using Viewer = std::function<void(const QString& helpFile, std::int16_t helpCommand)>;
 
-    /// Hands help to the help viewer program that sits next to this program.
+    /// Hands help to the help viewer program next to this program. parent: the owner window,
+    /// over which a failure to start the viewer is told.
     explicit CommonDialog(QObject* parent);
 
     void SetHelpFile(const QString& name) { HelpFile = name; }
@@ -29,18 +33,26 @@ public:
 
     /// Replaces the viewer, for a test or another platform.
     void SetViewer(Viewer viewer) { HelpViewer = std::move(viewer); }
+    /// Starts the viewer program `program` instead of the one next to this program.
+    void SetViewerProgram(const QString& program) { ViewerProgram = program; }
+
+    /// The help viewer program next to the running program.
+    static QString HelpViewerProgram();
 
 private:
+    /// Starts the viewer program; tells the player when it cannot start.
+    void StartViewerProgram(const QString& helpFile, std::int16_t helpCommand);
+
     QString HelpFile;
     std::int16_t HelpCommand = 0;
+    QString ViewerProgram;
     Viewer HelpViewer;
+    QPointer<QMessageBox> Problem; ///< the failure message while it is shown
 };
 
 /// Starts the help viewer program as a process of its own, which outlives this program:
-/// `program helpFile helpCommand`. Returns whether it started.
-bool StartHelpViewer(const QString& program, const QString& helpFile, std::int16_t helpCommand);
-
-/// The help viewer program next to the running program.
-QString HelpViewerProgram();
+/// `program helpFile helpCommand`. Returns whether it started; if not, `why` says why.
+bool StartHelpViewer(const QString& program, const QString& helpFile, std::int16_t helpCommand,
+                     QString* why = nullptr);
 
 } // namespace plovari

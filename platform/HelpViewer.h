@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HelpCommand.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
@@ -14,9 +16,6 @@ class HelpViewer final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpViewer)
 public:
-    /// The only help command the viewer carries out: open the file at its contents.
-    static constexpr int HelpContents = 3;
-
     explicit HelpViewer(QWidget* parent = nullptr);
     ~HelpViewer() override;
 

@@ -42,12 +42,13 @@ int main(int argc, char* argv[]) {
     }
 
     plovari::ViewerChannel channel(plovari::ViewerChannel::DefaultName(), nullptr);
-    if (channel.HandOver(request)) {
+    const plovari::ViewerChannel::Role role = channel.Join(request);
+    if (role == plovari::ViewerChannel::Role::HandedOver) {
         return 0;
     }
     plovari::HelpViewer viewer;
     // Without the channel this viewer still works; later requests then open windows of their own.
-    if (channel.Listen()) {
+    if (role == plovari::ViewerChannel::Role::Serving) {
         QObject::connect(&channel, &plovari::ViewerChannel::Requested, &viewer,
                          [&viewer](const QStringList& next) {
                              Open(viewer, next);

@@ -6,6 +6,7 @@
 #   help.png      Help > "What is this?": the help viewer at its contents
 #   about.png     Help > "About Plovari" over the main window
 # Usage: scripts/screenshot.sh GAME OUTDIR [SCALE]   (SCALE: Qt scale factor, default 1)
+# PLOVARI_SHOT_FINISH=1000 races to 1000 at the Fast pace instead of the opening race.
 # With no display set, it starts its own Xvfb.
 set -euo pipefail
 game="$(realpath "$1")"
@@ -19,11 +20,21 @@ if [[ -z "${PLOVARI_SHOT_INNER:-}" ]]; then
 fi
 
 export QT_SCALE_FACTOR="$scale"
-export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+# A runtime folder of its own, so that the game's help goes to a viewer of this run, on this
+# display, and not to one that the user's session may have open.
+runtime="$(mktemp -d)"
+export XDG_RUNTIME_DIR="$runtime"
 "$game" &
 pid=$!
-# The help viewer runs on its own, so it is ended separately.
-trap 'kill $pid 2>/dev/null || true; pkill -f "^$(dirname "$game")/plovari-help" || true' EXIT
+# The help viewer runs on its own, so it is ended separately, by the id of its window's process.
+help_pid=""
+end_help() {
+    if [[ -n "$help_pid" ]]; then
+        kill "$help_pid" 2>/dev/null || true
+        help_pid=""
+    fi
+}
+trap 'kill $pid 2>/dev/null || true; end_help; rm -rf "$runtime"' EXIT
 
 window=""
 for _ in $(seq 50); do
@@ -63,6 +74,11 @@ shoot ready.png
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 xdotool key --window "$window" alt+p && sleep 0.2 && xdotool key 6 && sleep 0.3
+if [[ "${PLOVARI_SHOT_FINISH:-}" == 1000 ]]; then
+    # The last finish line, then the Fast pace, both by keyboard as a player would.
+    xdotool key --window "$window" alt+l && sleep 0.2 && xdotool key Down Down Return && sleep 0.3
+    xdotool key --window "$window" alt+o && sleep 0.2 && xdotool key f && sleep 0.3
+fi
 choose_mode 0 0 # Low
 choose_mode 2 2 # Medium
 choose_mode 3 3 # High
@@ -75,15 +91,16 @@ sleep 0.3
 shoot race.png
 
 click 648 276 # Continue
-sleep 12
+sleep "${PLOVARI_SHOT_RACE_SECONDS:-12}"
 shoot finished.png
 
 # Help runs beside the game; the race state is left as it is.
 xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key t
 help=$(wait_for "Plovari Help")
+help_pid=$(xdotool getwindowpid "$help")
 sleep 0.5
 import -window "$help" "$outdir/help.png"
-pkill -f "^$(dirname "$game")/plovari-help"
+end_help
 
 xdotool windowfocus --sync "$window"
 xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key a

@@ -460,18 +460,18 @@ private slots:
 
     void turnsGoOnSafelyWhileAModalWindowIsOpen() {
         ClickContinue();
-        std::size_t before = 0;
-        std::size_t during = 0;
+        bool turnsWentOn = false;
         QDialog dialog(Window.get());
-        QTimer::singleShot(0, &dialog, [&] {
-            before = Draws();
-            // Each tick gives the key catcher the focus, which waits for the window's return.
-            QTRY_VERIFY(Draws() >= before + 9);
-            during = Draws() - before;
-            dialog.accept();
-        });
-        dialog.exec();
-        QVERIFY(during >= 9);
+        const bool modal =
+            WhileModal([&] { dialog.exec(); },
+                       [&](QWidget&) {
+                           // Each tick gives the key catcher the focus, which waits for the
+                           // window's return.
+                           const std::size_t before = Draws();
+                           turnsWentOn = QTest::qWaitFor([&] { return Draws() >= before + 9; });
+                       });
+        QVERIFY(modal);
+        QVERIFY2(turnsWentOn, "turns go on while the modal window is open");
         QVERIFY(Timer1()->isActive());
         QCOMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
         QCOMPARE(Window->focusWidget(), TempText());

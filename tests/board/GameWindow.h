@@ -5,11 +5,14 @@
 #include "PlovariMainForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace plovari::testing {
@@ -26,6 +29,33 @@ Control* Find(const QWidget& window, const QString& name) {
 template <class Control = QWidget>
 Control* Find(const QWidget& window, const char* name, int slot) {
     return Find<Control>(window, QString::fromUtf8(name) + QString::number(slot));
+}
+
+/// Runs `open`, which shows a modal window and waits in its event loop (QDialog::exec(), or a
+/// command that does so), and calls `inside` from within that loop with the modal window.
+/// Whatever `inside` does, an early return included, the modal window is closed right after
+/// it, so `open` always returns and a failure never waits for the watchdog. `inside` only
+/// acts and records; the checks on what it recorded come after this returns. Returns whether a
+/// modal window was open for `inside` to run in.
+inline bool WhileModal(const std::function<void()>& open,
+                       const std::function<void(QWidget& modal)>& inside) {
+    bool reached = false;
+    QTimer probe; // gone when `open` returns, so it never fires outside the modal loop
+    probe.setSingleShot(true);
+    QObject::connect(&probe, &QTimer::timeout, &probe, [&] {
+        const QPointer<QWidget> modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        reached = true;
+        inside(*modal);
+        if (modal != nullptr && modal->isVisible()) {
+            modal->close();
+        }
+    });
+    probe.start(0);
+    open();
+    return reached;
 }
 
 /// Owns the window under test; Open() in a test's init(), Close() in its cleanup().

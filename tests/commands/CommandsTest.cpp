@@ -5,8 +5,11 @@
 #include "GameWindow.h"
 #include "Version.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <utility>
 #include <vector>
 
@@ -138,21 +141,32 @@ private slots:
 
     void aboutIsModalAndSingleWhileTheRaceGoesOn() {
         StartRacing();
-        QStringList firstTexts;
-        QTimer::singleShot(0, this, [&] {
-            QCOMPARE(AboutWindows().size(), 1u);
-            AboutPlovari* about = AboutWindows().front();
-            QVERIFY(about->isVisible());
-            QVERIFY(QApplication::activeModalWidget() == about);
-            QCOMPARE(about->windowTitle(), QStringLiteral("About Plovari"));
-            QVERIFY(about->windowFlags() & Qt::WindowMinimizeButtonHint);
-            QVERIFY(about->windowFlags() & Qt::WindowMaximizeButtonHint);
-            QCOMPARE(about->minimumSize(), about->maximumSize());
-            QVERIFY((about->geometry().center() - Window->geometry().center()).manhattanLength() <=
-                    2);
+        // What the About window and the game showed while it was open, checked once it is shut.
+        struct Seen {
+            std::size_t Windows = 0;
+            bool ModalIsAbout = false;
+            std::size_t WindowsAfterSecondCommand = 0;
+            QString Title;
+            Qt::WindowFlags Flags;
+            bool FixedSize = false;
+            int OffCentre = -1;
+            bool LowTookTheClick = true;
+            bool TurnsWentOn = false;
+            bool TimerActive = false;
+            QStringList Texts;
+        } seen;
+        const auto openAbout = [this] { Action("About")->trigger(); };
+        const bool shown = WhileModal(openAbout, [&](QWidget& modal) {
+            seen.Windows = AboutWindows().size();
+            seen.ModalIsAbout = seen.Windows == 1 && AboutWindows().front() == &modal;
+            seen.Title = modal.windowTitle();
+            seen.Flags = modal.windowFlags();
+            seen.FixedSize = modal.minimumSize() == modal.maximumSize();
+            seen.OffCentre =
+                (modal.geometry().center() - Window->geometry().center()).manhattanLength();
 
-            Action("About")->trigger(); // a second command shows no second window
-            QCOMPARE(AboutWindows().size(), 1u);
+            openAbout(); // a second command shows no second window
+            seen.WindowsAfterSecondCommand = AboutWindows().size();
 
             // The main window takes neither keys nor clicks, while the turns go on.
             const std::size_t draws = Draws();
@@ -160,39 +174,45 @@ private slots:
             QRadioButton* low = ModeButton("Low", 0);
             QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {},
                               low->mapTo(Window.get(), QPoint(6, low->height() / 2)));
-            QVERIFY(!low->isChecked());
-            QTRY_VERIFY(Draws() >= draws + 6);
-            QVERIFY(Timer1()->isActive());
-
+            seen.LowTookTheClick = low->isChecked();
+            seen.TurnsWentOn = QTest::qWaitFor([&] { return Draws() >= draws + 6; });
+            seen.TimerActive = Timer1()->isActive();
             for (const char* label : {"Label3", "Label4", "Label5"}) {
-                firstTexts << Find<QLabel>(*about, label)->text();
+                seen.Texts << Find<QLabel>(modal, label)->text();
             }
-            about->close();
         });
-        Action("About")->trigger(); // returns once the About window is closed
+        QVERIFY2(shown, "About shows a modal window");
+        QCOMPARE(seen.Windows, 1u);
+        QVERIFY2(seen.ModalIsAbout, "the About window is the modal one");
+        QCOMPARE(seen.Title, QStringLiteral("About Plovari"));
+        QVERIFY(seen.Flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(seen.Flags & Qt::WindowMaximizeButtonHint);
+        QVERIFY(seen.FixedSize);
+        QVERIFY2(seen.OffCentre >= 0 && seen.OffCentre <= 2, "centred over the main window");
+        QCOMPARE(seen.WindowsAfterSecondCommand, 1u);
+        QVERIFY2(!seen.LowTookTheClick, "the main window takes no clicks while About is open");
+        QVERIFY2(seen.TurnsWentOn && seen.TimerActive, "the turns go on while About is open");
         QVERIFY(Timer1()->isActive());
         QTRY_VERIFY(AboutWindows().empty());
 
         QTest::keyClick(Window->windowHandle(), Qt::Key_P);
         QVERIFY2(!Timer1()->isActive(), "keys pause again once the About window is gone");
 
-        QCOMPARE(firstTexts.size(), 3);
-        QVERIFY(firstTexts.at(0).contains(QStringLiteral(PLOVARI_VERSION)));
-        QVERIFY(firstTexts.at(1).startsWith(
+        QCOMPARE(seen.Texts.size(), 3);
+        QVERIFY(seen.Texts.at(0).contains(QStringLiteral(PLOVARI_VERSION)));
+        QVERIFY(seen.Texts.at(1).startsWith(
             QStringLiteral("Any comments or bug reports can be sent to ")));
-        QVERIFY(firstTexts.at(2).startsWith(QStringLiteral("Check out ")));
-        QVERIFY(firstTexts.at(2).endsWith(
+        QVERIFY(seen.Texts.at(2).startsWith(QStringLiteral("Check out ")));
+        QVERIFY(seen.Texts.at(2).endsWith(
             QStringLiteral(" for other software, short stories and merchandise.")));
-        QTimer::singleShot(0, this, [&] {
-            QCOMPARE(AboutWindows().size(), 1u);
-            AboutPlovari* about = AboutWindows().front();
-            for (int label = 0; label < 3; ++label) {
-                QCOMPARE(Find<QLabel>(*about, QStringLiteral("Label%1").arg(label + 3))->text(),
-                         firstTexts.at(label));
+
+        QStringList secondTexts;
+        QVERIFY(WhileModal(openAbout, [&](QWidget& modal) {
+            for (const char* label : {"Label3", "Label4", "Label5"}) {
+                secondTexts << Find<QLabel>(modal, label)->text();
             }
-            about->close();
-        });
-        Action("About")->trigger();
+        }));
+        QCOMPARE(secondTexts, seen.Texts);
     }
 
     void aboutTextsFitTheirLabelsInsideTheWindow() {
@@ -236,11 +256,43 @@ private slots:
         QTRY_VERIFY(Draws() > draws);
     }
 
+    void aHelpViewerThatCannotStartIsToldAndTheRaceGoesOn() {
+        const QString missing = QDir(QCoreApplication::applicationDirPath())
+                                    .filePath(QStringLiteral("no-such-folder/plovari-help"));
+        Find<CommonDialog>(*Window, "CommonDialog1")->SetViewerProgram(missing);
+        StartRacing();
+        Action("Rules")->trigger();
+        Action("Rules")->trigger();
+        const QList<QMessageBox*> told = Window->findChildren<QMessageBox*>();
+        QCOMPARE(told.size(), 1);
+        QMessageBox* problem = told.front();
+        QVERIFY(problem->isVisible());
+        QVERIFY2(QApplication::activeModalWidget() == nullptr, "the window still takes input");
+        QVERIFY2(problem->text().contains(QStringLiteral("“Plovari.hlp”")),
+                 qPrintable(problem->text()));
+        QVERIFY2(problem->informativeText().contains(missing),
+                 qPrintable(problem->informativeText()));
+
+        QVERIFY(Timer1()->isActive());
+        const std::size_t draws = Draws();
+        QTRY_VERIFY(Draws() > draws);
+        problem->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(Window->findChild<QMessageBox*>() == nullptr);
+        QVERIFY(Timer1()->isActive());
+    }
+
     void quitEndsTheProgramWithoutAsking() {
         StartRacing();
-        QTimer::singleShot(0, Action("QuitGame"), &QAction::trigger);
+        bool closed = false;
+        QTimer::singleShot(0, Action("QuitGame"), [&] {
+            Action("QuitGame")->trigger();
+            closed = !Window->isVisible();
+            if (!closed) {
+                QApplication::exit(1); // a window left open would keep the loop running
+            }
+        });
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!Window->isVisible());
+        QVERIFY(closed);
     }
 };
 

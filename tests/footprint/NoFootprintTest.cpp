@@ -276,12 +276,9 @@ class NoFootprintTest : public QObject, private GameWindow {
     /// Every trace so far: calls noted, files held open, files left in the folders.
     QStringList Traces() const { return NotedProblems(Peers) + NewlyOpen() + Folders->Additions(); }
 
-    void CloseAboutSoon() {
-        QTimer::singleShot(0, this, [this] {
-            for (AboutPlovari* about : Window->findChildren<AboutPlovari*>()) {
-                about->close();
-            }
-        });
+    /// Help > About, closed again from within its own loop.
+    void ShowAbout() {
+        WhileModal([this] { Action("About")->trigger(); }, [](QWidget&) {});
     }
 
     /// One of the game's commands, by number, so that a race meets all of them in turn.
@@ -294,8 +291,7 @@ class NoFootprintTest : public QObject, private GameWindow {
             ClickMode("High", 1);
             break;
         case 2:
-            CloseAboutSoon();
-            Action("About")->trigger();
+            ShowAbout();
             break;
         case 3:
             Action("Rules")->trigger();
@@ -312,8 +308,7 @@ class NoFootprintTest : public QObject, private GameWindow {
             Action("Fast")->trigger();
             ClickContinue();
             QTest::qWait(200);
-            CloseAboutSoon();
-            Action("About")->trigger();
+            ShowAbout();
             QTest::qWait(200);
             QTest::keyClick(TempText(), Qt::Key_P);
             Action("StepByStep")->trigger();

@@ -24,7 +24,8 @@ private slots:
         QVERIFY2(QFileInfo(QDir(BinDir), QStringLiteral("plovari-help")).isExecutable(),
                  qPrintable(BinDir + QStringLiteral(" has no plovari-help")));
         const QString found = FindHelpFile(QStringLiteral("Plovari.hlp"), HelpSearchPath(BinDir));
-        QCOMPARE(found, QDir(DataDir).filePath(QStringLiteral("plovari/Plovari.hlp")));
+        QCOMPARE(found,
+                 Prefix.filePath(QStringLiteral(PLOVARI_INSTALL_GAMEDATADIR "/Plovari.hlp")));
     }
 
     void PngIconsHaveTheirSizes_data() {

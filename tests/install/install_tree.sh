@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix with `cmake --install` and fails unless the prefix holds
-# exactly the files a Linux desktop install should: the programs, the help file, the desktop
-# entry, the AppStream metainfo, the icons and the licence. Nothing missing, nothing more.
+# exactly the files a Linux desktop install should: the programs, the help file, the manual
+# pages, the desktop entry, the AppStream metainfo, the icons, the copyright and the changelog.
+# Nothing missing, nothing more.
 #
-#   install_tree.sh CMAKE BUILD_DIR PREFIX BINDIR DATADIR VERSION [HELP_FILE...]
-# HELP_FILE: each help file besides the English one, relative to the data folder's help
-# folder, e.g. de/Plovari.hlp.
+#   install_tree.sh CMAKE BUILD_DIR PREFIX BINDIR DATADIR MANDIR GAMEDATADIR VERSION [HELP_FILE...]
+# HELP_FILE: each help file besides the English one, relative to the game's data folder,
+# e.g. de/Plovari.hlp.
 set -euo pipefail
 cmake="$1"
 build="$2"
 prefix="$3"
 bindir="$4"
 datadir="$5"
-version="$6"
-shift 6
+mandir="$6"
+gamedatadir="$7"
+version="$8"
+shift 8
 id=org.example.Plovari
 
 rm -rf "$prefix"
@@ -22,14 +25,17 @@ rm -rf "$prefix"
 expected=(
     "$bindir/plovari"
     "$bindir/plovari-help"
-    "$datadir/plovari/Plovari.hlp"
+    "$gamedatadir/Plovari.hlp"
+    "$mandir/man6/plovari.6.gz"
+    "$mandir/man6/plovari-help.6.gz"
     "$datadir/applications/$id.desktop"
     "$datadir/metainfo/$id.metainfo.xml"
     "$datadir/icons/hicolor/scalable/apps/$id.svg"
-    "$datadir/doc/plovari/LICENSE"
+    "$datadir/doc/plovari/copyright"
+    "$datadir/doc/plovari/changelog.gz"
 )
 for help in "$@"; do
-    expected+=("$datadir/plovari/$help")
+    expected+=("$gamedatadir/$help")
 done
 for size in 16 32 48 64 128; do
     expected+=("$datadir/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -52,6 +58,19 @@ done
 metainfo="$prefix/$datadir/metainfo/$id.metainfo.xml"
 if [[ -f "$metainfo" ]] && ! grep -q "<release version=\"$version\"" "$metainfo"; then
     echo "$metainfo has no release entry for version $version" >&2
+    status=1
+fi
+# Compressed as Debian wants it, and the changelog's newest entry is the version installed.
+for file in "$mandir/man6/plovari.6.gz" "$mandir/man6/plovari-help.6.gz" \
+    "$datadir/doc/plovari/changelog.gz"; do
+    if [[ -f "$prefix/$file" ]] && ! gzip -t "$prefix/$file"; then
+        echo "$file is not a gzip file" >&2
+        status=1
+    fi
+done
+changelog="$prefix/$datadir/doc/plovari/changelog.gz"
+if [[ -f "$changelog" ]] && ! gzip -dc "$changelog" | head -n 1 | grep -q "^plovari ($version)"; then
+    echo "$changelog does not begin with an entry for version $version" >&2
     status=1
 fi
 if ((status == 0)); then

@@ -264,7 +264,7 @@ private slots:
 
         // The language's own help opens at its contents, and all its links lead somewhere.
         HelpViewer viewer;
-        viewer.Open(QStringLiteral("Plovari.hlp"), HelpViewer::HelpContents,
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpContents,
                     HelpSearchPath(QStringLiteral(PLOVARI_HELP_FOLDER), {language}));
         const auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
         QCOMPARE(browser->source().toLocalFile(),

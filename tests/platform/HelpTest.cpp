@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QScrollBar>
 #include <QSet>
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <signal.h>
 #include <unistd.h>
 
 using namespace plovari;
@@ -32,6 +34,32 @@ QString ShownText(const HelpViewer& viewer) {
     return viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText"))->toPlainText();
 }
 
+/// The help channel of the viewers that run with `runtime` as their runtime folder.
+QString Channel(const QString& runtime) {
+    return QDir(runtime).filePath(QStringLiteral("plovari-help-%1").arg(getuid()));
+}
+
+/// Whether a viewer takes connections on `channel`.
+bool Answers(const QString& channel) {
+    QLocalSocket socket;
+    socket.connectToServer(channel);
+    return socket.waitForConnected(1000);
+}
+
+/// Starts the built help viewer for the help file's contents, with its channel in `runtime`.
+/// The QProcess ends it when the test leaves its scope.
+void StartViewer(QProcess& viewer, const QString& runtime) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    viewer.setProcessEnvironment(environment);
+    viewer.start(QStringLiteral(PLOVARI_HELP_VIEWER),
+                 {QStringLiteral("Plovari.hlp"), QString::number(HelpContents)});
+    if (!viewer.waitForStarted()) {
+        qFatal("cannot start %s", PLOVARI_HELP_VIEWER);
+    }
+}
+
 } // namespace
 
 class HelpTest : public QObject {
@@ -42,11 +70,20 @@ class HelpTest : public QObject {
     QString Data;
     QString Elsewhere;
 
+    /// A runtime folder of its own for one test's viewers.
+    QString RuntimeFolder(const QString& name) const {
+        const QString folder = Root.filePath(QStringLiteral("runtime-") + name);
+        if (!QDir().mkpath(folder)) {
+            qFatal("cannot make %s", qPrintable(folder));
+        }
+        return folder;
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(Root.isValid());
         Program = Root.filePath(QStringLiteral("prefix/bin"));
-        Data = Root.filePath(QStringLiteral("prefix/share/plovari"));
+        Data = Root.filePath(QStringLiteral("prefix/share/games/plovari"));
         Elsewhere = Root.filePath(QStringLiteral("elsewhere"));
         for (const QString& folder : {Program, Data, Elsewhere}) {
             QVERIFY(QDir().mkpath(folder));
@@ -105,13 +142,13 @@ private slots:
 
     void aMissingFileIsExplainedNamingItAndWhereItWasLookedFor() {
         HelpViewer viewer;
-        viewer.Open(QStringLiteral("Missing.hlp"), HelpViewer::HelpContents, {Program, Data});
+        viewer.Open(QStringLiteral("Missing.hlp"), HelpContents, {Program, Data});
         const QString text = ShownText(viewer);
         QVERIFY2(text.contains(QStringLiteral("“Missing.hlp” was not found")), qPrintable(text));
         QVERIFY(text.contains(Program));
         QVERIFY(text.contains(Data));
 
-        viewer.Open(QStringLiteral("../Missing.hlp"), HelpViewer::HelpContents, {Program});
+        viewer.Open(QStringLiteral("../Missing.hlp"), HelpContents, {Program});
         QVERIFY(ShownText(viewer).contains(QStringLiteral("“../Missing.hlp” is not a bare")));
         viewer.Open(QStringLiteral("Plovari.hlp"), 1, {QStringLiteral(PLOVARI_HELP_FOLDER)});
         QVERIFY(ShownText(viewer).contains(QStringLiteral("cannot carry out help command 1")));
@@ -121,7 +158,7 @@ private slots:
         HelpViewer viewer;
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        viewer.Open(QStringLiteral("Plovari.hlp"), HelpViewer::HelpContents,
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpContents,
                     {QStringLiteral(PLOVARI_HELP_FOLDER)});
         QCOMPARE(viewer.windowTitle(), QStringLiteral("Plovari Help"));
         const auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
@@ -142,7 +179,7 @@ private slots:
         HelpViewer viewer;
         viewer.show();
         QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        viewer.Open(QStringLiteral("Plovari.hlp"), HelpViewer::HelpContents,
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpContents,
                     {QStringLiteral(PLOVARI_HELP_FOLDER)});
         const testing::AccessibleWalk walk = testing::WalkAccessibleTree(viewer);
         QVERIFY2(walk.Unnamed.isEmpty(), qPrintable(walk.Unnamed.join(QStringLiteral(", "))));
@@ -166,40 +203,75 @@ private slots:
             QVERIFY(StartHelpViewer(viewer, file, command));
         });
         dialog.SetHelpFile(QStringLiteral("Plovari.hlp"));
-        dialog.SetHelpCommand(CommonDialog::HelpContents);
+        dialog.SetHelpCommand(HelpContents);
         dialog.ShowHelp();
         QTRY_VERIFY(QFile::exists(handed));
         QFile file(handed);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Plovari.hlp\n3\n"));
 
-        QVERIFY2(!StartHelpViewer(Root.filePath(QStringLiteral("none")), QStringLiteral("x"), 3),
-                 "a missing viewer only fails to start");
+        QString why;
+        QVERIFY2(
+            !StartHelpViewer(Root.filePath(QStringLiteral("none")), QStringLiteral("x"), 3, &why),
+            "a missing viewer only fails to start");
+        QVERIFY2(!why.isEmpty(), "and says why");
     }
 
     void aSecondViewerHandsItsRequestToTheRunningOneAndEnds() {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), Root.path());
-        const QStringList request{QStringLiteral("Plovari.hlp"), QStringLiteral("3")};
+        const QString runtime = RuntimeFolder(QStringLiteral("second"));
         QProcess first;
-        first.setProcessEnvironment(environment);
-        first.start(QStringLiteral(PLOVARI_HELP_VIEWER), request);
-        QVERIFY(first.waitForStarted());
-        QTRY_VERIFY(QFile::exists(Root.filePath(QStringLiteral("plovari-help-%1").arg(getuid()))));
+        StartViewer(first, runtime);
+        QTRY_VERIFY_WITH_TIMEOUT(Answers(Channel(runtime)), 20000);
 
         QProcess second;
-        second.setProcessEnvironment(environment);
-        second.start(QStringLiteral(PLOVARI_HELP_VIEWER), request);
-        const bool ended = second.waitForFinished(10000);
-        const bool firstRuns = first.state() == QProcess::Running;
-        second.kill();
-        first.kill();
-        first.waitForFinished();
-        QVERIFY2(ended, "the second viewer shows no window of its own");
+        StartViewer(second, runtime);
+        QVERIFY2(second.waitForFinished(20000), "the second viewer shows no window of its own");
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
-        QVERIFY(firstRuns);
+        QCOMPARE(first.state(), QProcess::Running);
+    }
+
+    void aSlowViewerKeepsTheChannelAndStillTakesTheRequest() {
+        const QString runtime = RuntimeFolder(QStringLiteral("slow"));
+        QProcess first;
+        StartViewer(first, runtime);
+        QTRY_VERIFY_WITH_TIMEOUT(Answers(Channel(runtime)), 20000);
+
+        // Stopped for longer than one wait for an answer: the next viewer must not take over.
+        QVERIFY(kill(static_cast<pid_t>(first.processId()), SIGSTOP) == 0);
+        QProcess second;
+        StartViewer(second, runtime);
+        QTest::qWait(2500);
+        QVERIFY(kill(static_cast<pid_t>(first.processId()), SIGCONT) == 0);
+        QVERIFY2(second.waitForFinished(20000), "the second viewer waits and hands over");
+        QCOMPARE(second.exitCode(), 0);
+
+        // The channel is still the first viewer's: a third one hands its request to it too.
+        QProcess third;
+        StartViewer(third, runtime);
+        QVERIFY2(third.waitForFinished(20000), "the third viewer hands over");
+        QCOMPARE(third.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+    }
+
+    void aSocketLeftByACrashedViewerIsTakenOver() {
+        const QString runtime = RuntimeFolder(QStringLiteral("stale"));
+        QProcess crashed;
+        StartViewer(crashed, runtime);
+        QTRY_VERIFY_WITH_TIMEOUT(Answers(Channel(runtime)), 20000);
+        crashed.kill();
+        QVERIFY(crashed.waitForFinished());
+        QVERIFY2(QFile::exists(Channel(runtime)), "a killed viewer leaves its socket behind");
+        QVERIFY(!Answers(Channel(runtime)));
+
+        QProcess next;
+        StartViewer(next, runtime);
+        QTRY_VERIFY_WITH_TIMEOUT(Answers(Channel(runtime)), 20000);
+        QProcess later;
+        StartViewer(later, runtime);
+        QVERIFY2(later.waitForFinished(20000), "the later viewer hands over to the new one");
+        QCOMPARE(later.exitCode(), 0);
+        QCOMPARE(next.state(), QProcess::Running);
     }
 };
 

@@ -497,7 +497,7 @@ class RandomPlayTest : public QObject, private GameWindow {
             Action("Rules")->trigger();
             Expect(HelpHanded.size() == handed + 1 &&
                        HelpHanded.back().first == QStringLiteral("Plovari.hlp") &&
-                       HelpHanded.back().second == CommonDialog::HelpContents,
+                       HelpHanded.back().second == HelpContents,
                    "help hands the help file at its contents to the viewer");
             ExpectPacingUnchanged(before, "help leaves the race as it is");
             return false;
@@ -612,20 +612,15 @@ class RandomPlayTest : public QObject, private GameWindow {
         }
         AboutWasShown = false;
         const int inputs = 1 + Choices->Pick(4);
-        // Runs inside the About window's own event loop, which the command waits in.
-        QTimer::singleShot(0, this, [this, inputs] {
-            AboutPlovari* about = ShownAbout();
-            AboutWasShown = about != nullptr;
-            if (about == nullptr) {
-                return;
-            }
-            Expect(QApplication::activeModalWidget() == about, "the About window is modal");
-            for (int input = 0; input < inputs && Broken.isEmpty(); ++input) {
-                TryInputWhileAboutIsOpen();
-            }
-            about->close();
-        });
-        Action("About")->trigger();
+        WhileModal([this] { Action("About")->trigger(); },
+                   [this, inputs](QWidget& modal) {
+                       AboutPlovari* about = ShownAbout();
+                       AboutWasShown = about != nullptr;
+                       Expect(about == &modal, "the About window is modal");
+                       for (int input = 0; input < inputs && Broken.isEmpty(); ++input) {
+                           TryInputWhileAboutIsOpen();
+                       }
+                   });
         CurrentAction = QStringLiteral("Help > About, closed");
         Expect(AboutWasShown, "About shows its window");
         Expect(ShownAbout() == nullptr, "closing the About window ends the command");

@@ -1,0 +1,209 @@
+#include "TextFit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOption>
+#include <utility>
+
+namespace plovari {
+
+namespace {
+
+/// How much smaller each try is, in points (or pixels for a font sized in pixels).
+constexpr qreal PointStep = 0.25;
+
+/// A line edit draws its line this far inside its contents, and keeps one pixel at the end of
+/// the line for its text cursor (Qt's own margins, which it does not publish).
+constexpr int LineEditHorizontalMargin = 2;
+constexpr int LineEditVerticalMargin = 1;
+constexpr int LineEditCursorWidth = 1;
+
+QRect LineRoom(const QLineEdit& edit) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = edit.rect();
+    option.lineWidth = edit.hasFrame()
+                           ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
+                           : 0;
+    option.state |= QStyle::State_Sunken;
+    if (edit.isReadOnly()) {
+        option.state |= QStyle::State_ReadOnly;
+    }
+    const QRect contents = edit.style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, &edit)
+                               .marginsRemoved(edit.textMargins());
+    return contents.adjusted(LineEditHorizontalMargin, LineEditVerticalMargin,
+                             -LineEditHorizontalMargin - LineEditCursorWidth,
+                             -LineEditVerticalMargin);
+}
+
+QRect ButtonRoom(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.rect = button.rect();
+    option.text = button.text();
+    if (button.isDefault()) {
+        option.features |= QStyleOptionButton::DefaultButton;
+    }
+    if (button.autoDefault()) {
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    }
+    if (button.isFlat()) {
+        option.features |= QStyleOptionButton::Flat;
+    }
+    const QRect contents =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    // The style's margin between caption and frame, which it splits between both sides.
+    const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) / 2;
+    return contents.adjusted(margin, 0, -margin, 0);
+}
+
+/// The font at `size` points, or pixels when `base` is sized in pixels.
+QFont Resized(const QFont& base, qreal size) {
+    QFont font = base;
+    if (base.pointSizeF() > 0) {
+        font.setPointSizeF(size);
+    } else {
+        font.setPixelSize(static_cast<int>(size));
+    }
+    return font;
+}
+
+/// Refits a control's font when the user's font or the style changes.
+class Fitter final : public QObject {
+public:
+    static constexpr const char* Name = "plovari_text_fit";
+
+    Fitter(QWidget& control, FitTest fits)
+        : QObject(&control)
+        , Control(control)
+        , Fits(std::move(fits)) {
+        setObjectName(QString::fromLatin1(Name));
+        control.installEventFilter(this);
+        // The application hears of a new user's font; a control with a font of its own not.
+        qApp->installEventFilter(this);
+    }
+
+    void SetFitTest(FitTest fits) {
+        Fits = std::move(fits);
+        Refit();
+    }
+
+    void Refit() {
+        if (Refitting) {
+            return;
+        }
+        Refitting = true;
+        const QFont base = QApplication::font(&Control);
+        const QFont fitted = FittedFont(base, Fits);
+        // Where the user's font fits, the control inherits it as if never touched.
+        Control.setFont(fitted == base ? QFont() : fitted);
+        Refitting = false;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if ((watched == &Control && event->type() == QEvent::StyleChange) ||
+            (watched == qApp && event->type() == QEvent::ApplicationFontChange)) {
+            Refit();
+        }
+        return false;
+    }
+
+private:
+    QWidget& Control;
+    FitTest Fits;
+    bool Refitting = false;
+};
+
+} // namespace
+
+QFont FittedFont(const QFont& base, const FitTest& fits) {
+    if (fits(base)) {
+        return base;
+    }
+    const bool points = base.pointSizeF() > 0;
+    const qreal step = points ? PointStep : 1;
+    QFont font = base;
+    for (qreal size = points ? base.pointSizeF() : base.pixelSize(); size - step > 0;) {
+        size -= step;
+        font = Resized(base, size);
+        if (fits(font) || QFontInfo(font).pixelSize() <= SmallestPixelSize) {
+            break;
+        }
+    }
+    return font;
+}
+
+QRect TextRoom(const QWidget& control) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) {
+        return LineRoom(*edit);
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        return ButtonRoom(*button);
+    }
+    return control.contentsRect();
+}
+
+bool FitsOnOneLine(const QStringList& texts, const QFont& font, QSize room, const QWidget& device) {
+    const QFontMetricsF metrics(font, &device);
+    for (const QString& text : texts) {
+        const QSizeF size = metrics.size(Qt::TextSingleLine | Qt::TextShowMnemonic, text.trimmed());
+        if (size.width() > room.width() || metrics.height() > room.height()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void KeepFitting(QWidget& control, FitTest fits) {
+    auto* fitter =
+        control.findChild<Fitter*>(QString::fromLatin1(Fitter::Name), Qt::FindDirectChildrenOnly);
+    if (fitter == nullptr) {
+        fitter = new Fitter(control, std::move(fits));
+        fitter->Refit();
+    } else {
+        fitter->SetFitTest(std::move(fits));
+    }
+}
+
+void FitTexts(QWidget& control, const QStringList& texts, QSize room) {
+    KeepFitting(control, [&control, texts, room](const QFont& font) {
+        // The room of a line edit or button depends on the style, so it is asked each time.
+        const QSize space = room.isEmpty() ? TextRoom(control).size() : room;
+        return FitsOnOneLine(texts, font, space, control);
+    });
+}
+
+void FitWrappedText(QLabel& label, int height) {
+    KeepFitting(label, [&label, height](const QFont& font) {
+        label.setFont(font);
+        const int width = label.contentsRect().width();
+        const QFontMetricsF metrics(font, &label);
+        static const QRegularExpression blanks(QStringLiteral("\\s+"));
+        for (const QString& word : label.text().split(blanks, Qt::SkipEmptyParts)) {
+            if (metrics.horizontalAdvance(word) > width) {
+                return false;
+            }
+        }
+        return label.heightForWidth(label.width()) <= height;
+    });
+}
+
+void FitMenuTitles(QMenuBar& bar, int width) {
+    KeepFitting(bar, [&bar, width](const QFont& font) {
+        // The bar lays its titles out itself; its size hint is where the last one ends.
+        bar.setFont(font);
+        return bar.sizeHint().width() <= width;
+    });
+}
+
+} // namespace plovari

@@ -1,0 +1,117 @@
+// Every fixed text shows whole at the user's font, from small to large, in every state of a
+// race to 1000 that ends above 1000.
+#include "AboutPlovari.h"
+#include "FixedTexts.h"
+#include "GameWindow.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+using namespace plovari;
+using namespace plovari::testing;
+
+class TextFitTest : public QObject, private GameWindow {
+    Q_OBJECT
+
+    QFont UsersFont;
+
+    /// The room one column head has: up to the next mode button, above the mode box.
+    QSize HeadRoom() const {
+        const QWidget* box = Find(*Window, "PlayerMode", 0);
+        return {ModeButton("Regular", 0)->x() - ModeButton("Low", 0)->x() - 1,
+                box->y() - Find(*Window, "Label1", 0)->y()};
+    }
+
+    /// The fixed texts of the main window that do not show whole, and logs the fonts chosen.
+    QStringList Problems(const char* state) const {
+        qInfo("%s: scores %.2f pt, button %.2f pt, heads %.2f pt, menu bar %.2f pt", state,
+              Score(0)->font().pointSizeF(), ContinueButton()->font().pointSizeF(),
+              Find(*Window, "Label1", 0)->font().pointSizeF(),
+              Window->menuBar()->font().pointSizeF());
+        QStringList problems = FixedTextProblems(*Window, HeadRoom());
+        for (QString& problem : problems) {
+            problem.prepend(QString::fromUtf8(state) + QStringLiteral(": "));
+        }
+        return problems;
+    }
+
+private slots:
+    void initTestCase() { UsersFont = QApplication::font(); }
+    void cleanup() {
+        Close();
+        QApplication::setFont(UsersFont);
+    }
+
+    void everyFixedTextShowsWholeInARaceTo1000_data() {
+        QTest::addColumn<qreal>("points");
+        for (qreal points : {8.0, 9.0, 11.0, 12.0, 14.0}) {
+            QTest::addRow("%g pt", points) << points;
+        }
+    }
+    void everyFixedTextShowsWholeInARaceTo1000() {
+        QFETCH(qreal, points);
+        QFont font = UsersFont;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        QVERIFY(Open());
+        QStringList problems = Problems("ready");
+
+        Action("SixPlayers")->trigger();
+        Action("Finish1000")->trigger();
+        for (int slot = 0; slot < 6; ++slot) {
+            ClickMode("Medium", slot); // five matches of 4.2 each turn: 21 points
+        }
+        Dice->Script(std::vector<std::int16_t>(6 * 48, 6));
+        ClickContinue();
+        QTRY_COMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
+        QTest::keyClick(TempText(), Qt::Key_Space);
+        QVERIFY(!Timer1()->isActive());
+        problems << Problems("paused");
+
+        while (ContinueButton()->text() != QStringLiteral("Restart") && Draws() < 6 * 48) {
+            PlayTurn();
+        }
+        QCOMPARE(Score(5)->text(), QStringLiteral(" 1008"));
+        problems << Problems("finished");
+
+        AboutPlovari about(Window.get());
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        problems << FixedTextProblems(about);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void theDesignedFontStaysWhereItFits() {
+        // At the platform's own 9-point font on a 96-dpi screen, every text but a four-digit
+        // score and the narrow column heads fits as it is: those controls keep the user's font.
+        if (UsersFont.pointSizeF() != 9 || qApp->primaryScreen()->logicalDotsPerInch() != 96) {
+            QSKIP("made for the platform's 9-point font at 96 dpi");
+        }
+        QVERIFY(Open());
+        Action("SixPlayers")->trigger();
+        QWidgetList controls{ContinueButton(), Window->menuBar()};
+        for (int slot = 0; slot < 6; ++slot) {
+            controls << Score(slot);
+        }
+        AboutPlovari about(Window.get());
+        for (const char* label : {"Label3", "Label4", "Label5"}) {
+            controls << Find(about, QString::fromUtf8(label));
+        }
+        for (QWidget* control : controls) {
+            QVERIFY2(!control->testAttribute(Qt::WA_SetFont), qPrintable(control->objectName()));
+        }
+    }
+
+    void aNewUsersFontIsFittedAgain() {
+        QVERIFY(Open());
+        QFont font = UsersFont;
+        font.setPointSizeF(14);
+        QApplication::setFont(font);
+        QVERIFY2(ContinueButton()->font().pointSizeF() < 14, "fitted to the new font");
+        const QStringList problems = FixedTextProblems(*Window, HeadRoom());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(TextFitTest)
+#include "TextFitTest.moc"
