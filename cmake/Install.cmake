@@ -1,6 +1,7 @@
 # What `cmake --install` puts under the prefix: the two programs, the help file, and what a
-# Linux desktop needs to show the game in its menus and software centre (desktop entry,
-# AppStream metainfo, icons). Every destination is relative, so `--prefix` moves all of it.
+# Linux desktop needs to show the game in its menus and software centre (desktop entry and
+# AppStream metainfo, both translated, icons). Every destination is relative, so `--prefix`
+# moves all of it.
 
 set(PLOVARI_APP_ID org.example.Plovari)
 set(PLOVARI_ICON_SIZES 16 32 48 64 128)
@@ -14,10 +15,10 @@ install(TARGETS plovari plovari-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
 install(FILES ${PROJECT_SOURCE_DIR}/assets/help/Plovari.hlp
         DESTINATION ${CMAKE_INSTALL_DATADIR}/plovari)
 
-install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The desktop entry and metainfo as translated in the build tree (cmake/DesktopTranslations.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/DesktopTranslations.cmake)
+install(FILES ${PLOVARI_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PLOVARI_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The window icon in the hicolor theme: the SVG as it is, and PNGs rendered from it by the build.
 install(FILES ${icon_svg}

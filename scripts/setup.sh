@@ -13,7 +13,7 @@ packages=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core clang-format
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream gettext dpkg-dev
 )
 for option in "$@"; do
     case "$option" in
