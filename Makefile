@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan soak memcheck bench bench-startup build setup install package format format-check screenshot desktop-pot clean
+.PHONY: run test asan soak memcheck bench bench-startup build setup install package format format-check screenshot translations desktop-pot clean
 
 setup:
 	@scripts/setup.sh
@@ -66,6 +66,12 @@ screenshot:
 	@scripts/screenshot.sh $(BUILD_DIR)/plovari build/screenshots
 	@cp build/screenshots/race.png docs/race.png
 	@echo "build/screenshots: ready, race, finished, help and about (.png); docs/race.png updated"
+
+# Refreshes translations/*.ts from the sources (lupdate): new texts come in unfinished; and
+# the desktop entry's and metainfo's gettext files, as desktop-pot does.
+translations: setup
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target update_translations desktop-pot
 
 # For translators: refreshes assets/desktop/po/plovari.pot from the desktop entry and metainfo
 # and merges it into every .po there.

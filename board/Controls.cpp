@@ -71,7 +71,10 @@ void KeyCatcher::paintEvent(QPaintEvent*) {
 }
 
 ColumnHeads::ColumnHeads(QWidget* parent)
-    : QLabel(QStringLiteral("Lw  Rg  Md  Hi"), parent) {}
+    //: The heads of the four mode columns Low, Regular, Medium and High, separated by two
+    //: blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters
+    //: or 1 CJK character, and keep the blanks between them.
+    : QLabel(tr("Lw  Rg  Md  Hi"), parent) {}
 
 void ColumnHeads::paintEvent(QPaintEvent*) {
     // The heads stand over the mode box below, whose left edge is the label's left edge.

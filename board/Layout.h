@@ -25,9 +25,21 @@ inline const std::array<QColor, 6> PlayerColours{
     QColor(255, 128, 0), // orange
     QColor(192, 0, 192), // purple
 };
-/// What the player colours are called, for screen readers.
-inline constexpr std::array<const char*, 6> PlayerColourNames{"yellow", "navy",   "red",
-                                                              "green",  "orange", "purple"};
+/// What the player colours are called, for screen readers; translated where they are read.
+inline constexpr std::array<const char*, 6> PlayerColourNames{
+    //: Player colour, as in "Player 1 (yellow)".
+    QT_TRANSLATE_NOOP("Accessibility", "yellow"),
+    //: Player colour, as in "Player 2 (navy)": a dark blue.
+    QT_TRANSLATE_NOOP("Accessibility", "navy"),
+    //: Player colour, as in "Player 3 (red)".
+    QT_TRANSLATE_NOOP("Accessibility", "red"),
+    //: Player colour, as in "Player 4 (green)".
+    QT_TRANSLATE_NOOP("Accessibility", "green"),
+    //: Player colour, as in "Player 5 (orange)".
+    QT_TRANSLATE_NOOP("Accessibility", "orange"),
+    //: Player colour, as in "Player 6 (purple)".
+    QT_TRANSLATE_NOOP("Accessibility", "purple"),
+};
 
 inline constexpr QRect ModeFrame{8, 224, 569, 129};
 

@@ -41,6 +41,10 @@ void FillWith(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
+/// The continue button carries the identity of its caption along with the text, so that what a
+/// click does never depends on the language the text is in.
+const char* const CaptionProperty = "plovariCaption";
+
 } // namespace
 
 PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* parent)
@@ -49,7 +53,8 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     , Random(random ? std::move(random) : std::make_unique<ClockRandomSource>())
     , Controller(*this, *Random) {
     setObjectName(QStringLiteral("PlovariMainForm"));
-    setWindowTitle(QStringLiteral("Plovari, the board game"));
+    //: The main window's title.
+    setWindowTitle(tr("Plovari, the board game"));
     setWindowIcon(WindowIcon());
 
     Menus = CreateMenus(*menuBar());
@@ -58,6 +63,9 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     Client->setFixedSize(layout::ClientArea);
     Client->setBackgroundRole(QPalette::Button);
     Client->setAutoFillBackground(true);
+    // The board keeps its designed geometry in every language: lanes run left to right and
+    // every control stays where it is drawn. Only the menus follow a right-to-left language.
+    Client->setLayoutDirection(Qt::LeftToRight);
     setCentralWidget(Client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -179,8 +187,9 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
 }
 
 void PlovariMainForm::CreatePacingControls(QWidget& client) {
-    ContinueButton = new QPushButton(QStringLiteral("start"), &client);
+    ContinueButton = new QPushButton(&client);
     ContinueButton->setObjectName(QStringLiteral("ContinueButton"));
+    SetContinueCaption(Caption::Design);
     ContinueButton->setGeometry(layout::ContinueButton);
     ContinueButton->setEnabled(false);
     connect(ContinueButton, &QPushButton::clicked, this, &PlovariMainForm::ContinueButton_Click);
@@ -371,14 +380,36 @@ void PlovariMainForm::SetContinueEnabled(bool enabled) {
     ContinueButton->setEnabled(enabled);
 }
 
-void PlovariMainForm::SetContinueCaption(const std::string& caption) {
-    ContinueButton->setText(QString::fromStdString(caption));
-    ContinueButton->setAccessibleDescription(
-        accessible::ContinueDescription(ContinueButton->text()));
+QString PlovariMainForm::CaptionText(Caption caption) {
+    switch (caption) {
+    case Caption::Design:
+        //: The continue button's caption before the game has set up the race; no player sees
+        //: it for long. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.
+        return tr("start");
+    case Caption::Start:
+        //: The continue button: a click starts the race. Fits a 65 x 25 pixel button: about
+        //: 8 Latin letters or 4 CJK characters.
+        return tr("Start");
+    case Caption::Continue:
+        //: The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button:
+        //: about 8 Latin letters or 4 CJK characters.
+        return tr("Continue");
+    case Caption::Restart:
+        //: The continue button once the race is over: a click puts every racer back at the
+        //: start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.
+        return tr("Restart");
+    }
+    return {};
 }
 
-std::string PlovariMainForm::ContinueCaption() const {
-    return ContinueButton->text().toStdString();
+void PlovariMainForm::SetContinueCaption(Caption caption) {
+    ContinueButton->setText(CaptionText(caption));
+    ContinueButton->setProperty(CaptionProperty, static_cast<int>(caption));
+    ContinueButton->setAccessibleDescription(accessible::ContinueDescription(caption));
+}
+
+Caption PlovariMainForm::ContinueCaption() const {
+    return static_cast<Caption>(ContinueButton->property(CaptionProperty).toInt());
 }
 
 void PlovariMainForm::FocusKeyCatcher() {

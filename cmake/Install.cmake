@@ -12,8 +12,12 @@ install(TARGETS plovari plovari-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
 
 # The viewer finds it at <bindir>/../share/plovari: platform/CMakeLists.txt works that path out
 # from the same GNUInstallDirs variables (tests/install checks that the two agree).
-install(FILES ${PROJECT_SOURCE_DIR}/assets/help/Plovari.hlp
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/plovari)
+# Each language's help file in a folder of its own: <datadir>/plovari/<language>/Plovari.hlp.
+foreach(help IN LISTS PLOVARI_HELP_FILES)
+    get_filename_component(help_folder ${help} DIRECTORY)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/help/${help}
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/plovari/${help_folder})
+endforeach()
 
 # The desktop entry and metainfo as translated in the build tree (cmake/DesktopTranslations.cmake).
 include(${CMAKE_CURRENT_LIST_DIR}/DesktopTranslations.cmake)

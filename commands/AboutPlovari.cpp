@@ -1,6 +1,7 @@
 #include "AboutPlovari.h"
 
 #include "AccessibleRole.h"
+#include "Pictures.h"
 #include "Version.h"
 
 #include <QIcon>
@@ -19,7 +20,7 @@ public:
         : QWidget(parent)
         , Icon(std::move(icon)) {
         SetAccessibleRole(*this, QAccessible::Graphic);
-        setAccessibleName(QStringLiteral("Plovari icon"));
+        setAccessibleName(DescriptionOf(Picture::Icon));
     }
 
 protected:
@@ -41,7 +42,8 @@ struct LabelPlace {
 constexpr std::array<QPoint, 4> IconPlaces{{{272, 8}, {272, 48}, {272, 88}, {272, 128}}};
 constexpr QSize IconSize{32, 32};
 QString VersionText() {
-    return QStringLiteral("Plovari version %1\nby the Plovari developers")
+    //: The About window's first label, 193 pixels wide; %1 is the version number, e.g. 1.0.0.
+    return AboutPlovari::tr("Plovari version %1\nby the Plovari developers")
         .arg(QStringLiteral(PLOVARI_VERSION));
 }
 
@@ -55,17 +57,21 @@ AboutPlovari::AboutPlovari(QWidget* owner)
                          Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("AboutPlovari"));
-    setWindowTitle(QStringLiteral("About Plovari"));
+    //: The About window's title.
+    setWindowTitle(tr("About Plovari"));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
     const std::array<LabelPlace, 3> labels{{
         {"Label3", QRect(40, 16, 193, 49), VersionText()},
         {"Label4", QRect(40, 80, 185, 33),
-         QStringLiteral("Any comments or bug reports can be sent to plovari@example.org")},
+         //: A label 185 pixels wide; %1 is the authors' e-mail address.
+         tr("Any comments or bug reports can be sent to %1")
+             .arg(QStringLiteral("plovari@example.org"))},
         {"Label5", QRect(40, 128, 193, 33),
-         QStringLiteral("Check out www.example.org for other software, short stories and "
-                        "merchandise.")},
+         //: A label 193 pixels wide; %1 is the makers' web address.
+         tr("Check out %1 for other software, short stories and merchandise.")
+             .arg(QStringLiteral("www.example.org"))},
     }};
     int bottom = 0;
     for (const LabelPlace& place : labels) {

@@ -3,7 +3,9 @@
 # exactly the files a Linux desktop install should: the programs, the help file, the desktop
 # entry, the AppStream metainfo, the icons and the licence. Nothing missing, nothing more.
 #
-#   install_tree.sh CMAKE BUILD_DIR PREFIX BINDIR DATADIR VERSION
+#   install_tree.sh CMAKE BUILD_DIR PREFIX BINDIR DATADIR VERSION [HELP_FILE...]
+# HELP_FILE: each help file besides the English one, relative to the data folder's help
+# folder, e.g. de/Plovari.hlp.
 set -euo pipefail
 cmake="$1"
 build="$2"
@@ -11,6 +13,7 @@ prefix="$3"
 bindir="$4"
 datadir="$5"
 version="$6"
+shift 6
 id=org.example.Plovari
 
 rm -rf "$prefix"
@@ -25,6 +28,9 @@ expected=(
     "$datadir/icons/hicolor/scalable/apps/$id.svg"
     "$datadir/doc/plovari/LICENSE"
 )
+for help in "$@"; do
+    expected+=("$datadir/plovari/$help")
+done
 for size in 16 32 48 64 128; do
     expected+=("$datadir/icons/hicolor/${size}x${size}/apps/$id.png")
 done
