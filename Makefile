@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan soak memcheck bench bench-startup bench-pacing build setup install package format format-check screenshot translations clean
+.PHONY: run test asan soak memcheck bench bench-startup bench-pacing build setup install package format format-check screenshot translations desktop-pot clean
 
 setup:
 	@scripts/setup.sh
@@ -75,10 +75,17 @@ screenshot:
 	@cp build/screenshots/race.png docs/race.png
 	@echo "build/screenshots: ready, race, finished, help and about (.png); docs/race.png updated"
 
-# Refreshes translations/*.ts from the sources (lupdate): new texts come in unfinished.
+# Refreshes translations/*.ts from the sources (lupdate): new texts come in unfinished; and
+# the desktop entry's and metainfo's gettext files, as desktop-pot does.
 translations: setup
 	@cmake --preset $(PRESET) >/dev/null
-	@cmake --build --preset $(PRESET) --target update_translations
+	@cmake --build --preset $(PRESET) --target update_translations desktop-pot
+
+# For translators: refreshes assets/desktop/po/plovari.pot from the desktop entry and metainfo
+# and merges it into every .po there.
+desktop-pot: setup
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target desktop-pot
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

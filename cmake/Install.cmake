@@ -1,8 +1,8 @@
-# What `cmake --install` puts under the prefix: the two programs, the help file, their manual
+# What `cmake --install` puts under the prefix: the two programs, the help files, their manual
 # pages, the copyright and changelog, and what a Linux desktop needs to show the game in its
-# menus and software centre (desktop entry, AppStream metainfo, icons). Every destination is
-# relative, so `--prefix` moves all of it; the programs go to CMAKE_INSTALL_BINDIR, which the
-# Debian package sets to `games`.
+# menus and software centre (desktop entry and AppStream metainfo, both translated, icons).
+# Every destination is relative, so `--prefix` moves all of it; the programs go to
+# CMAKE_INSTALL_BINDIR, which the Debian package sets to `games`.
 
 set(PLOVARI_APP_ID org.example.Plovari)
 set(PLOVARI_ICON_SIZES 16 32 48 64 128)
@@ -20,10 +20,10 @@ foreach(help IN LISTS PLOVARI_HELP_FILES)
             DESTINATION ${PLOVARI_INSTALL_DATADIR}/${help_folder})
 endforeach()
 
-install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The desktop entry and metainfo as translated in the build tree (cmake/DesktopTranslations.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/DesktopTranslations.cmake)
+install(FILES ${PLOVARI_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PLOVARI_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The window icon in the hicolor theme: the SVG as it is, and PNGs rendered from it by the build.
 install(FILES ${icon_svg}

@@ -14,7 +14,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core clang-format
-    desktop-file-utils appstream dpkg-dev scdoc lintian
+    desktop-file-utils appstream gettext dpkg-dev scdoc lintian
 )
 for option in "$@"; do
     case "$option" in
