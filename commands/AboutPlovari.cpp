@@ -53,8 +53,7 @@ AboutPlovari::AboutPlovari(QWidget* owner)
         {"Label3", QRect(40, 16, 193, 49), VersionText()},
         {"Label4", QRect(40, 80, 185, 33),
          //: A label 185 pixels wide; %1 is the authors' e-mail address.
-         tr("Any comments or bug reports can be sent to %1")
-             .arg(QStringLiteral(PLOVARI_CONTACT))},
+         tr("Any comments or bug reports can be sent to %1").arg(QStringLiteral(PLOVARI_CONTACT))},
         {"Label5", QRect(40, 128, 193, 33),
          //: A label 193 pixels wide; %1 is the makers' web address.
          tr("Check out %1 for other software, short stories and merchandise.")

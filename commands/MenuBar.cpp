@@ -81,11 +81,12 @@ MenuActions CreateMenus(QMenuBar& bar) {
              actions);
     //: Menu title of the finish lines, the score that ends a race.
     AddGroup(bar, "FinishLineMenu", QT_TRANSLATE_NOOP("MenuBar", "Finish &Line"),
-             //: Finish Line menu: the race ends at 200 points. No access key, as in English.
+             //: Finish Line menu: the race ends at 200 points. Give it an access key ("&200"),
+             //: which the English menu lacks.
              {{MenuItem::Finish200, "Finish200", QT_TRANSLATE_NOOP("MenuBar", "200")},
-              //: Finish Line menu: the race ends at 500 points. No access key, as in English.
+              //: Finish Line menu: the race ends at 500 points. Give it an access key ("&500").
               {MenuItem::Finish500, "Finish500", QT_TRANSLATE_NOOP("MenuBar", "500")},
-              //: Finish Line menu: the race ends at 1000 points. No access key, as in English.
+              //: Finish Line menu: the race ends at 1000 points. Give it an access key ("&1000").
               {MenuItem::Finish1000, "Finish1000", QT_TRANSLATE_NOOP("MenuBar", "1000")}},
              actions);
 

@@ -51,7 +51,7 @@
     <message>
         <source>Mode of %1: %2</source>
         <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;; %2 what the mode gains.</extracomment>
-        <translation>Mode de %1 : %2</translation>
+        <translation>Mode de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Player %1 score</source>
@@ -96,12 +96,12 @@
     <message>
         <source>Columns of the mode buttons: Low, Regular, Medium, High</source>
         <extracomment>Describes the column heads &quot;Lw Rg Md Hi&quot;; use the same mode names as the mode buttons.</extracomment>
-        <translation>Colonnes des boutons de mode : Bas, Normal, Moyen, Haut</translation>
+        <translation>Colonnes des boutons de mode&#xa0;: Bas, Normal, Moyen, Haut</translation>
     </message>
     <message>
         <source>Pause: press any key</source>
         <extracomment>The invisible box that holds the focus during a race.</extracomment>
-        <translation>Pause : appuyez sur une touche</translation>
+        <translation>Pause&#xa0;: appuyez sur une touche</translation>
     </message>
     <message>
         <source>Holds the focus while the race runs, so that any key pauses it</source>
@@ -212,18 +212,18 @@
     </message>
     <message>
         <source>200</source>
-        <extracomment>Finish Line menu: the race ends at 200 points. No access key, as in English.</extracomment>
-        <translation>200</translation>
+        <extracomment>Finish Line menu: the race ends at 200 points. Give it an access key (&quot;&amp;200&quot;), which the English menu lacks.</extracomment>
+        <translation>&amp;200</translation>
     </message>
     <message>
         <source>500</source>
-        <extracomment>Finish Line menu: the race ends at 500 points. No access key, as in English.</extracomment>
-        <translation>500</translation>
+        <extracomment>Finish Line menu: the race ends at 500 points. Give it an access key (&quot;&amp;500&quot;).</extracomment>
+        <translation>&amp;500</translation>
     </message>
     <message>
         <source>1000</source>
-        <extracomment>Finish Line menu: the race ends at 1000 points. No access key, as in English.</extracomment>
-        <translation>1000</translation>
+        <extracomment>Finish Line menu: the race ends at 1000 points. Give it an access key (&quot;&amp;1000&quot;).</extracomment>
+        <translation>&amp;1000</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -238,7 +238,7 @@
     <message>
         <source>What is &amp;this?</source>
         <extracomment>Help menu: opens the game&apos;s help at its contents.</extracomment>
-        <translation>&amp;Qu’est-ce que c’est ?</translation>
+        <translation>&amp;Qu’est-ce que c’est&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -276,27 +276,27 @@
     <message>
         <source>smiley: Regular</source>
         <extracomment>A marker&apos;s picture: what it shows, then the mode it stands for.</extracomment>
-        <translation>visage souriant : Normal</translation>
+        <translation>visage souriant&#xa0;: Normal</translation>
     </message>
     <message>
         <source>handshake: Low</source>
-        <translation>poignée de main : Bas</translation>
+        <translation>poignée de main&#xa0;: Bas</translation>
     </message>
     <message>
         <source>traffic light showing green: Medium, scored</source>
-        <translation>feu au vert : Moyen, a marqué</translation>
+        <translation>feu au vert&#xa0;: Moyen, a marqué</translation>
     </message>
     <message>
         <source>traffic light showing red: Medium, no match</source>
-        <translation>feu au rouge : Moyen, aucune correspondance</translation>
+        <translation>feu au rouge&#xa0;: Moyen, aucune correspondance</translation>
     </message>
     <message>
         <source>sign with an arrow up and 50: High, scored</source>
-        <translation>panneau avec une flèche vers le haut et 50 : Haut, a marqué</translation>
+        <translation>panneau avec une flèche vers le haut et 50&#xa0;: Haut, a marqué</translation>
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
-        <translation>panneau stop : Haut, pas le dé le plus haut</translation>
+        <translation>panneau stop&#xa0;: Haut, pas le dé le plus haut</translation>
     </message>
 </context>
 <context>
@@ -314,8 +314,8 @@
 Shows the help file FILE, a bare file name, for help command COMMAND (3: its contents).
 </source>
         <extracomment>The help viewer&apos;s usage line. Keep &quot;plovari-help&quot; as it is; FILE and COMMAND may be translated.</extracomment>
-        <translation>usage : plovari-help FICHIER COMMANDE
-Affiche le fichier d’aide FICHIER, un simple nom de fichier, pour la commande d’aide COMMANDE (3 : son sommaire).
+        <translation>usage&#xa0;: plovari-help FICHIER COMMANDE
+Affiche le fichier d’aide FICHIER, un simple nom de fichier, pour la commande d’aide COMMANDE (3&#xa0;: son sommaire).
 </translation>
     </message>
 </context>
@@ -336,7 +336,7 @@ par les développeurs de Plovari</translation>
     <message>
         <source>Any comments or bug reports can be sent to %1</source>
         <extracomment>A label 185 pixels wide; %1 is the authors&apos; e-mail address.</extracomment>
-        <translation>Remarques et rapports de bogue : %1</translation>
+        <translation>Remarques et rapports de bogue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Check out %1 for other software, short stories and merchandise.</source>
@@ -353,6 +353,24 @@ par les développeurs de Plovari</translation>
     </message>
 </context>
 <context>
+    <name>plovari::CommonDialog</name>
+    <message>
+        <source>Help not available</source>
+        <extracomment>Title of the warning shown when the help viewer program cannot be started.</extracomment>
+        <translation>Aide indisponible</translation>
+    </message>
+    <message>
+        <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
+        <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
+        <translation>Le visualiseur d’aide n’a pas pu démarrer : le fichier d’aide « %1 » ne peut pas être affiché. La partie continue.</translation>
+    </message>
+    <message>
+        <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
+        <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
+        <translation>Le visualiseur d’aide plovari-help a été cherché à %1 (%2). Il est fourni avec le jeu : réinstaller Plovari le remet en place.</translation>
+    </message>
+</context>
+<context>
     <name>plovari::HelpViewer</name>
     <message>
         <source>Help</source>
@@ -365,7 +383,7 @@ par les développeurs de Plovari</translation>
     </message>
     <message>
         <source>The help topic shown; its links lead to other topics</source>
-        <translation>La rubrique d’aide affichée ; ses liens mènent à d’autres rubriques</translation>
+        <translation>La rubrique d’aide affichée&#xa0;; ses liens mènent à d’autres rubriques</translation>
     </message>
     <message>
         <source>Navigation</source>
@@ -408,7 +426,7 @@ par les développeurs de Plovari</translation>
     </message>
     <message>
         <source>This help viewer cannot carry out help command %1 for “%2”. It opens help files at their contents (help command %3).</source>
-        <translation>Cette visionneuse d’aide ne peut pas exécuter la commande d’aide %1 pour « %2 ». Elle ouvre les fichiers d’aide à leur sommaire (commande d’aide %3).</translation>
+        <translation>Cette visionneuse d’aide ne peut pas exécuter la commande d’aide %1 pour «&#xa0;%2&#xa0;». Elle ouvre les fichiers d’aide à leur sommaire (commande d’aide %3).</translation>
     </message>
     <message>
         <source>Help file not opened</source>
@@ -416,11 +434,11 @@ par les développeurs de Plovari</translation>
     </message>
     <message>
         <source>“%1” is not a bare file name. The help viewer opens only help files named without a folder, from the places it knows.</source>
-        <translation>« %1 » n’est pas un simple nom de fichier. La visionneuse d’aide n’ouvre que des fichiers d’aide nommés sans dossier, depuis les emplacements qu’elle connaît.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un simple nom de fichier. La visionneuse d’aide n’ouvre que des fichiers d’aide nommés sans dossier, depuis les emplacements qu’elle connaît.</translation>
     </message>
     <message>
         <source>The help file “%1” was not found. The help viewer looked in:</source>
-        <translation>Le fichier d’aide « %1 » est introuvable. La visionneuse d’aide a cherché dans :</translation>
+        <translation>Le fichier d’aide «&#xa0;%1&#xa0;» est introuvable. La visionneuse d’aide a cherché dans&#xa0;:</translation>
     </message>
     <message>
         <source>Help file not found</source>
@@ -432,7 +450,7 @@ par les développeurs de Plovari</translation>
     </message>
     <message>
         <source>The help file “%1” was found at %2 but could not be read: %3.</source>
-        <translation>Le fichier d’aide « %1 » a été trouvé dans %2 mais n’a pas pu être lu : %3.</translation>
+        <translation>Le fichier d’aide «&#xa0;%1&#xa0;» a été trouvé dans %2 mais n’a pas pu être lu&#xa0;: %3.</translation>
     </message>
 </context>
 <context>

@@ -212,17 +212,17 @@
     </message>
     <message>
         <source>200</source>
-        <extracomment>Finish Line menu: the race ends at 200 points. No access key, as in English.</extracomment>
+        <extracomment>Finish Line menu: the race ends at 200 points. Give it an access key (&quot;&amp;200&quot;), which the English menu lacks.</extracomment>
         <translation>&amp;200</translation>
     </message>
     <message>
         <source>500</source>
-        <extracomment>Finish Line menu: the race ends at 500 points. No access key, as in English.</extracomment>
+        <extracomment>Finish Line menu: the race ends at 500 points. Give it an access key (&quot;&amp;500&quot;).</extracomment>
         <translation>&amp;500</translation>
     </message>
     <message>
         <source>1000</source>
-        <extracomment>Finish Line menu: the race ends at 1000 points. No access key, as in English.</extracomment>
+        <extracomment>Finish Line menu: the race ends at 1000 points. Give it an access key (&quot;&amp;1000&quot;).</extracomment>
         <translation>&amp;1000</translation>
     </message>
     <message>
@@ -350,6 +350,24 @@ by the Plovari developers</source>
         <source>Lw  Rg  Md  Hi</source>
         <extracomment>The heads of the four mode columns Low, Regular, Medium and High, separated by two blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters or 1 CJK character, and keep the blanks between them.</extracomment>
         <translation>低  普  中  高</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::CommonDialog</name>
+    <message>
+        <source>Help not available</source>
+        <extracomment>Title of the warning shown when the help viewer program cannot be started.</extracomment>
+        <translation>ヘルプを表示できません</translation>
+    </message>
+    <message>
+        <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
+        <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
+        <translation>ヘルプビューアーを起動できなかったため、ヘルプファイル「%1」を表示できません。ゲームはそのまま続きます。</translation>
+    </message>
+    <message>
+        <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
+        <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
+        <translation>ヘルプビューアー plovari-help を %1 で探しました (%2)。これはゲームに含まれています。Plovari を再インストールすると元に戻ります。</translation>
     </message>
 </context>
 <context>

@@ -212,17 +212,17 @@
     </message>
     <message>
         <source>200</source>
-        <extracomment>Finish Line menu: the race ends at 200 points. No access key, as in English.</extracomment>
+        <extracomment>Finish Line menu: the race ends at 200 points. Give it an access key (&quot;&amp;200&quot;), which the English menu lacks.</extracomment>
         <translation>&amp;200</translation>
     </message>
     <message>
         <source>500</source>
-        <extracomment>Finish Line menu: the race ends at 500 points. No access key, as in English.</extracomment>
+        <extracomment>Finish Line menu: the race ends at 500 points. Give it an access key (&quot;&amp;500&quot;).</extracomment>
         <translation>&amp;500</translation>
     </message>
     <message>
         <source>1000</source>
-        <extracomment>Finish Line menu: the race ends at 1000 points. No access key, as in English.</extracomment>
+        <extracomment>Finish Line menu: the race ends at 1000 points. Give it an access key (&quot;&amp;1000&quot;).</extracomment>
         <translation>&amp;1000</translation>
     </message>
     <message>
@@ -350,6 +350,24 @@ Plovari 개발자 제작</translation>
         <source>Lw  Rg  Md  Hi</source>
         <extracomment>The heads of the four mode columns Low, Regular, Medium and High, separated by two blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters or 1 CJK character, and keep the blanks between them.</extracomment>
         <translation>낮  보  중  높</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::CommonDialog</name>
+    <message>
+        <source>Help not available</source>
+        <extracomment>Title of the warning shown when the help viewer program cannot be started.</extracomment>
+        <translation>도움말을 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
+        <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
+        <translation>도움말 뷰어를 시작할 수 없어서 도움말 파일 “%1”을(를) 표시할 수 없습니다. 게임은 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
+        <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
+        <translation>도움말 뷰어 plovari-help를 %1에서 찾았습니다(%2). 이 프로그램은 게임과 함께 제공됩니다. Plovari를 다시 설치하면 복구됩니다.</translation>
     </message>
 </context>
 <context>

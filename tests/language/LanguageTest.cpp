@@ -223,29 +223,21 @@ private slots:
                                 .arg(missing.size())
                                 .arg(missing.mid(0, 3).join(QStringLiteral("; ")))));
 
-        // Access keys: wherever the English caption has one, unique within its menu, and the
-        // titles unique in the bar.
-        QVERIFY(Open());
-        const std::vector<MenuCaption> english = CaptionsOf(*Window->menuBar());
-        Close();
+        // Access keys: every title and item has one, unique within its menu, and the titles
+        // unique in the bar. (English keeps the designed captions, where 200, 500 and 1000 have
+        // none.)
         auto translator = std::make_unique<QTranslator>();
         QVERIFY(translator->load(QStringLiteral(":/i18n/plovari_%1.qm").arg(language)));
         Install(std::move(translator));
         QVERIFY(Open());
-        const std::vector<MenuCaption> shown = CaptionsOf(*Window->menuBar());
-        QCOMPARE(shown.size(), english.size());
         QHash<QString, QList<int>> keysPerMenu;
-        for (std::size_t entry = 0; entry < shown.size(); ++entry) {
-            const MenuCaption& caption = shown.at(entry);
+        for (const MenuCaption& caption : CaptionsOf(*Window->menuBar())) {
             const int key = AccessKey(caption.Caption);
-            QVERIFY2((key != 0) == (AccessKey(english.at(entry).Caption) != 0),
-                     qPrintable(caption.Name + QStringLiteral(": ") + caption.Caption));
-            if (key != 0) {
-                QList<int>& keys = keysPerMenu[caption.Menu];
-                QVERIFY2(!keys.contains(key),
-                         qPrintable(caption.Caption + QStringLiteral(" repeats an access key")));
-                keys << key;
-            }
+            QVERIFY2(key != 0, qPrintable(caption.Name + QStringLiteral(": ") + caption.Caption));
+            QList<int>& keys = keysPerMenu[caption.Menu];
+            QVERIFY2(!keys.contains(key),
+                     qPrintable(caption.Caption + QStringLiteral(" repeats an access key")));
+            keys << key;
         }
 
         // Direction: the menus follow the language; the board keeps its designed geometry.
