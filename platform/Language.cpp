@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 namespace plovari {
@@ -57,15 +58,19 @@ QString InstallTranslations(const QStringList& languages) {
             delete own;
             return {};
         }
-        // Qt's own texts, such as a text box's context menu; the program's go first.
-        auto* qt = new QTranslator(QCoreApplication::instance());
-        if (qt->load(QStringLiteral("qtbase_") + language,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            QCoreApplication::installTranslator(qt);
-        } else {
-            delete qt;
-        }
         QCoreApplication::installTranslator(own);
+        // Qt's own texts, such as a text box's context menu, are only wanted once a window is
+        // up, so they are read from disk after start-up. Installed last, they are looked up
+        // first, but none of the program's texts is among them.
+        QTimer::singleShot(0, QCoreApplication::instance(), [language] {
+            auto* qt = new QTranslator(QCoreApplication::instance());
+            if (qt->load(QStringLiteral("qtbase_") + language,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QCoreApplication::installTranslator(qt);
+            } else {
+                delete qt;
+            }
+        });
         return language;
     }
     return {};

@@ -13,9 +13,9 @@ namespace plovari {
 QStringList UserLanguages(const QStringList& uiLanguages = QLocale::system().uiLanguages());
 
 /// Installs, once at start-up, the translation of the first of the user's languages that the
-/// programs ship, together with Qt's own translation of that language. Returns the language
-/// installed ("de", "pt_BR") or an empty string: then no translator is installed and every
-/// text stays exactly as written.
+/// programs ship, and Qt's own translation of that language once the event loop runs. Returns
+/// the language installed ("de", "pt_BR") or an empty string: then no translator is installed
+/// and every text stays exactly as written.
 QString InstallTranslations(const QStringList& languages = UserLanguages());
 
 } // namespace plovari
