@@ -5,7 +5,8 @@
 # or when the language is not shipped.
 access_key() {
     local caption="$1" shown="$1"
-    local language="${LANGUAGE%%:*}"
+    local language="${LANGUAGE:-}"
+    language="${language%%:*}"
     local ts
     ts="$(dirname "${BASH_SOURCE[0]}")/../translations/plovari_${language}.ts"
     if [[ -n "$language" && -f "$ts" ]]; then
