@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # Tests keep their runtime files inside the build tree, not in the user's session.
 TEST_ENV = XDG_RUNTIME_DIR=$(CURDIR)/build/runtime QT_QPA_PLATFORM=offscreen
 
-.PHONY: run test asan soak memcheck bench bench-startup bench-pacing build setup install package format format-check screenshot clean
+.PHONY: run test asan soak memcheck bench bench-startup bench-pacing build setup install package format format-check screenshot translations desktop-pot clean
 
 setup:
 	@scripts/setup.sh
@@ -68,12 +68,27 @@ bench-pacing:
 	@mkdir -p build/runtime && chmod 700 build/runtime
 	@$(TEST_ENV) build/release/bench/plovari_pacing_bench
 
+# The pictures in English, or in another shipped language with SHOT_LANGUAGE=de (docs/race-de.png).
+SHOT_LANGUAGE ?= en
+SHOT_PICTURE = docs/race$(if $(filter en,$(SHOT_LANGUAGE)),,-$(SHOT_LANGUAGE)).png
 screenshot:
 	@scripts/setup.sh --display
 	@$(MAKE) --no-print-directory build
-	@scripts/screenshot.sh $(BUILD_DIR)/plovari build/screenshots
-	@cp build/screenshots/race.png docs/race.png
-	@echo "build/screenshots: ready, race, finished, help and about (.png); docs/race.png updated"
+	@LANGUAGE=$(SHOT_LANGUAGE) scripts/screenshot.sh $(BUILD_DIR)/plovari build/screenshots
+	@cp build/screenshots/race.png $(SHOT_PICTURE)
+	@echo "build/screenshots: ready, race, finished, help and about (.png); $(SHOT_PICTURE) updated"
+
+# Refreshes translations/*.ts from the sources (lupdate): new texts come in unfinished; and
+# the desktop entry's and metainfo's gettext files, as desktop-pot does.
+translations: setup
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target update_translations desktop-pot
+
+# For translators: refreshes assets/desktop/po/plovari.pot from the desktop entry and metainfo
+# and merges it into every .po there.
+desktop-pot: setup
+	@cmake --preset $(PRESET) >/dev/null
+	@cmake --build --preset $(PRESET) --target desktop-pot
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -2,85 +2,120 @@
 
 #include "Layout.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace plovari::accessible {
 
 namespace {
 
-/// Short gains, indexed by Mode.
-constexpr std::array<const char*, 4> Gains{
-    "the mean of all dice",
-    "your own die",
-    "points for every other player who rolled the same number",
-    "a payout for the highest die",
+/// The texts' context for translators.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Accessibility)
 };
 
-QString Numbered(Slot slot) {
-    return QStringLiteral("Player %1").arg(slot + 1);
+/// The modes' names, indexed by Mode: the same words as the help's and, abbreviated, the
+/// column heads'.
+constexpr std::array<const char*, 4> Modes{
+    //: Mode name, read by a screen reader on the mode button (the column head "Lw").
+    QT_TRANSLATE_NOOP("Accessibility", "Low"),
+    //: Mode name, read by a screen reader on the mode button (the column head "Rg").
+    QT_TRANSLATE_NOOP("Accessibility", "Regular"),
+    //: Mode name, read by a screen reader on the mode button (the column head "Md").
+    QT_TRANSLATE_NOOP("Accessibility", "Medium"),
+    //: Mode name, read by a screen reader on the mode button (the column head "Hi").
+    QT_TRANSLATE_NOOP("Accessibility", "High"),
+};
+
+/// Short gains, indexed by Mode.
+constexpr std::array<const char*, 4> Gains{
+    //: What the mode Low gains, after "Mode of Player 1 (yellow): ".
+    QT_TRANSLATE_NOOP("Accessibility", "the mean of all dice"),
+    //: What the mode Regular gains, after "Mode of Player 1 (yellow): ".
+    QT_TRANSLATE_NOOP("Accessibility", "your own die"),
+    //: What the mode Medium gains, after "Mode of Player 1 (yellow): ".
+    QT_TRANSLATE_NOOP("Accessibility", "points for every other player who rolled the same number"),
+    //: What the mode High gains, after "Mode of Player 1 (yellow): ".
+    QT_TRANSLATE_NOOP("Accessibility", "a payout for the highest die"),
+};
+
+QString Translated(const char* text) {
+    return Texts::tr(text);
 }
 
 } // namespace
 
 QString PlayerName(Slot slot) {
-    return QStringLiteral("%1 (%2)").arg(
-        Numbered(slot),
-        QString::fromUtf8(layout::PlayerColours.at(static_cast<std::size_t>(slot)).Name));
+    //: A player named by number and colour, e.g. "Player 1 (yellow)".
+    return Texts::tr("Player %1 (%2)")
+        .arg(slot + 1)
+        .arg(Translated(layout::PlayerColours.at(static_cast<std::size_t>(slot)).Name));
 }
 
 QString ModeButtonName(Mode mode) {
-    const std::string_view name = NameOf(mode);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return Translated(Modes.at(static_cast<std::size_t>(mode)));
 }
 
 QString ModeButtonDescription(Slot slot, Mode mode) {
-    return QStringLiteral("Mode of %1: %2")
-        .arg(PlayerName(slot), QString::fromUtf8(Gains.at(static_cast<std::size_t>(mode))));
+    //: %1 is a player, e.g. "Player 1 (yellow)"; %2 what the mode gains.
+    return Texts::tr("Mode of %1: %2")
+        .arg(PlayerName(slot), Translated(Gains.at(static_cast<std::size_t>(mode))));
 }
 
 QString ScoreName(Slot slot) {
-    return Numbered(slot) + QStringLiteral(" score");
+    //: The score box of player number %1.
+    return Texts::tr("Player %1 score").arg(slot + 1);
 }
 
 QString ScoreDescription(Slot slot) {
-    return QStringLiteral("Points of %1").arg(PlayerName(slot));
+    //: %1 is a player, e.g. "Player 1 (yellow)".
+    return Texts::tr("Points of %1").arg(PlayerName(slot));
 }
 
 QString DieName(Slot slot) {
-    return Numbered(slot) + QStringLiteral(" die");
+    //: The picture of the die that player number %1 rolled.
+    return Texts::tr("Player %1 die").arg(slot + 1);
 }
 
 QString MarkerName(Slot slot) {
-    return Numbered(slot) + QStringLiteral(" marker");
+    //: The marker that runs in the lane of player number %1.
+    return Texts::tr("Player %1 marker").arg(slot + 1);
 }
 
-QString ContinueDescription(const QString& caption) {
-    if (caption == QStringLiteral("Start")) {
-        return QStringLiteral("Starts the race");
-    }
-    if (caption == QStringLiteral("Continue")) {
-        return QStringLiteral("Resumes the race");
-    }
-    if (caption == QStringLiteral("Restart")) {
-        return QStringLiteral("Puts every racer back at the start");
+QString ContinueDescription(Caption caption) {
+    switch (caption) {
+    case Caption::Design:
+        return {};
+    case Caption::Start:
+        //: What the continue button does while it shows "Start".
+        return Texts::tr("Starts the race");
+    case Caption::Continue:
+        //: What the continue button does while it shows "Continue".
+        return Texts::tr("Resumes the race");
+    case Caption::Restart:
+        //: What the continue button does while it shows "Restart".
+        return Texts::tr("Puts every racer back at the start");
     }
     return {};
 }
 
 QString ModePanelName() {
-    return QStringLiteral("Modes and scores");
+    //: The panel holding every player's mode buttons, die and score.
+    return Texts::tr("Modes and scores");
 }
 
 QString ColumnHeadsDescription() {
-    return QStringLiteral("Columns of the mode buttons: Low, Regular, Medium, High");
+    //: Describes the column heads "Lw  Rg  Md  Hi"; use the same mode names as the mode buttons.
+    return Texts::tr("Columns of the mode buttons: Low, Regular, Medium, High");
 }
 
 QString KeyCatcherName() {
-    return QStringLiteral("Pause: press any key");
+    //: The invisible box that holds the focus during a race.
+    return Texts::tr("Pause: press any key");
 }
 
 QString KeyCatcherDescription() {
-    return QStringLiteral("Holds the focus while the race runs, so that any key pauses it");
+    return Texts::tr("Holds the focus while the race runs, so that any key pauses it");
 }
 
 } // namespace plovari::accessible

@@ -6,6 +6,7 @@
 // box is named for what it is ("Player 1 die") and described by what it shows ("showing 4").
 
 #include "Modes.h"
+#include "RaceBoard.h"
 #include "RaceState.h"
 
 #include <QString>
@@ -29,8 +30,9 @@ QString DieName(Slot slot);
 /// "Player 1 marker"; its description is what its picture means.
 QString MarkerName(Slot slot);
 
-/// What the continue button does with the caption it shows: "Starts the race" for "Start".
-QString ContinueDescription(const QString& caption);
+/// What the continue button does with the caption it shows: "Starts the race" for Start;
+/// nothing for the caption the window is designed with.
+QString ContinueDescription(Caption caption);
 
 QString ModePanelName();
 QString ColumnHeadsDescription();

@@ -108,7 +108,10 @@ constexpr QSize HeadRoom{layout::ModeButtons[1].x() - layout::ModeButtons[0].x()
 
 ColumnHeads::ColumnHeads(QWidget* parent)
     : QLabel(parent) {
-    SetHeads(QStringLiteral("Lw  Rg  Md  Hi"));
+    //: The heads of the four mode columns Low, Regular, Medium and High, separated by two
+    //: blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters
+    //: or 1 CJK character, and keep the blanks between them.
+    SetHeads(tr("Lw  Rg  Md  Hi"));
 }
 
 void ColumnHeads::SetHeads(const QString& heads) {

@@ -17,18 +17,24 @@ using SlotPoints = std::array<QPoint, 6>;
 inline constexpr QSize ClientArea{687, 374};
 
 /// A player's colour: it fills the mode box, its buttons and the lane square, and screen
-/// readers name the player by it.
+/// readers name the player by it (Name is translated where it is read).
 struct PlayerColour {
     QColor Fill;
     const char* Name;
 };
 inline const std::array<PlayerColour, 6> PlayerColours{{
-    {QColor(255, 255, 0), "yellow"},
-    {QColor(0, 0, 128), "navy"},
-    {QColor(255, 0, 0), "red"},
-    {QColor(0, 192, 0), "green"},
-    {QColor(255, 128, 0), "orange"},
-    {QColor(192, 0, 192), "purple"},
+    //: Player colour, as in "Player 1 (yellow)".
+    {QColor(255, 255, 0), QT_TRANSLATE_NOOP("Accessibility", "yellow")},
+    //: Player colour, as in "Player 2 (navy)": a dark blue.
+    {QColor(0, 0, 128), QT_TRANSLATE_NOOP("Accessibility", "navy")},
+    //: Player colour, as in "Player 3 (red)".
+    {QColor(255, 0, 0), QT_TRANSLATE_NOOP("Accessibility", "red")},
+    //: Player colour, as in "Player 4 (green)".
+    {QColor(0, 192, 0), QT_TRANSLATE_NOOP("Accessibility", "green")},
+    //: Player colour, as in "Player 5 (orange)".
+    {QColor(255, 128, 0), QT_TRANSLATE_NOOP("Accessibility", "orange")},
+    //: Player colour, as in "Player 6 (purple)".
+    {QColor(192, 0, 192), QT_TRANSLATE_NOOP("Accessibility", "purple")},
 }};
 
 inline constexpr QRect ModeFrame{8, 224, 569, 129};

@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -18,21 +19,29 @@ struct PictureFile {
     const char* Description;
 };
 
-// In the order of Picture, after None.
+// In the order of Picture, after None. The descriptions are what a screen reader says about a
+// picture; the mode names in them are the mode buttons' names.
 constexpr std::array<PictureFile, 13> Files{{
-    {":/pictures/icon.svg", "Plovari icon"},
-    {":/pictures/die1.svg", "showing 1"},
-    {":/pictures/die2.svg", "showing 2"},
-    {":/pictures/die3.svg", "showing 3"},
-    {":/pictures/die4.svg", "showing 4"},
-    {":/pictures/die5.svg", "showing 5"},
-    {":/pictures/die6.svg", "showing 6"},
-    {":/pictures/smiley.svg", "smiley: Regular"},
-    {":/pictures/handshake.svg", "handshake: Low"},
-    {":/pictures/light_go.svg", "traffic light showing green: Medium, scored"},
-    {":/pictures/light_stop.svg", "traffic light showing red: Medium, no match"},
-    {":/pictures/go_sign.svg", "sign with an arrow up and 50: High, scored"},
-    {":/pictures/stop_sign.svg", "stop sign: High, not the highest die"},
+    //: The program's icon, as a screen reader names it.
+    {":/pictures/icon.svg", QT_TRANSLATE_NOOP("Pictures", "Plovari icon")},
+    //: A die picture, after "Player 1 die": the face with one pip.
+    {":/pictures/die1.svg", QT_TRANSLATE_NOOP("Pictures", "showing 1")},
+    {":/pictures/die2.svg", QT_TRANSLATE_NOOP("Pictures", "showing 2")},
+    {":/pictures/die3.svg", QT_TRANSLATE_NOOP("Pictures", "showing 3")},
+    {":/pictures/die4.svg", QT_TRANSLATE_NOOP("Pictures", "showing 4")},
+    {":/pictures/die5.svg", QT_TRANSLATE_NOOP("Pictures", "showing 5")},
+    {":/pictures/die6.svg", QT_TRANSLATE_NOOP("Pictures", "showing 6")},
+    //: A marker's picture: what it shows, then the mode it stands for.
+    {":/pictures/smiley.svg", QT_TRANSLATE_NOOP("Pictures", "smiley: Regular")},
+    {":/pictures/handshake.svg", QT_TRANSLATE_NOOP("Pictures", "handshake: Low")},
+    {":/pictures/light_go.svg",
+     QT_TRANSLATE_NOOP("Pictures", "traffic light showing green: Medium, scored")},
+    {":/pictures/light_stop.svg",
+     QT_TRANSLATE_NOOP("Pictures", "traffic light showing red: Medium, no match")},
+    {":/pictures/go_sign.svg",
+     QT_TRANSLATE_NOOP("Pictures", "sign with an arrow up and 50: High, scored")},
+    {":/pictures/stop_sign.svg",
+     QT_TRANSLATE_NOOP("Pictures", "stop sign: High, not the highest die")},
 }};
 
 static_assert(std::size(AllPictures) == Files.size(), "every picture has its file");
@@ -92,7 +101,9 @@ Picture PictureOf(MarkerPicture marker) {
 }
 
 QString DescriptionOf(Picture picture) {
-    return picture == Picture::None ? QString() : QString::fromUtf8(FileOf(picture).Description);
+    return picture == Picture::None
+               ? QString()
+               : QCoreApplication::translate("Pictures", FileOf(picture).Description);
 }
 
 QSvgRenderer* RendererOf(Picture picture) {

@@ -35,11 +35,6 @@ QString QtName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-/// The caption the continue button shows for one of the race's captions.
-QString CaptionText(std::string_view caption) {
-    return QtName(caption);
-}
-
 /// Scores of `digits` digits as wide as any can be, behind the blank: every digit repeated.
 QStringList WidestScores(int digits) {
     QStringList scores;
@@ -58,6 +53,10 @@ void FillWith(QWidget& widget, const QColor& colour) {
     widget.setAutoFillBackground(true);
 }
 
+/// The continue button carries the identity of its caption along with the text, so that what a
+/// click does never depends on the language the text is in.
+const char* const CaptionProperty = "plovariCaption";
+
 } // namespace
 
 PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* parent)
@@ -66,7 +65,8 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     , Random(random ? std::move(random) : std::make_unique<ClockRandomSource>())
     , Controller(*this, *Random) {
     setObjectName(QStringLiteral("PlovariMainForm"));
-    setWindowTitle(QStringLiteral("Plovari, the board game"));
+    //: The main window's title.
+    setWindowTitle(tr("Plovari, the board game"));
     setWindowIcon(WindowIcon());
     // Fixed in size; Wayland title bars offer maximize whatever the flags say.
     KeepOutOfMaximized(*this);
@@ -78,6 +78,9 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     Client->setFixedSize(layout::ClientArea);
     Client->setBackgroundRole(QPalette::Button);
     Client->setAutoFillBackground(true);
+    // The board keeps its designed geometry in every language: lanes run left to right and
+    // every control stays where it is drawn. Only the menus follow a right-to-left language.
+    Client->setLayoutDirection(Qt::LeftToRight);
     setCentralWidget(Client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -201,12 +204,13 @@ void PlovariMainForm::CreateModePanel(QWidget& client) {
 }
 
 void PlovariMainForm::CreatePacingControls(QWidget& client) {
-    ContinueButton = new QPushButton(QStringLiteral("start"), &client);
+    ContinueButton = new QPushButton(&client);
     ContinueButton->setObjectName(QStringLiteral("ContinueButton"));
+    SetContinueCaption(Caption::Design);
     ContinueButton->setGeometry(layout::ContinueButton);
     ContinueButton->setEnabled(false);
     QStringList captions;
-    for (std::string_view caption : ContinueCaptions) {
+    for (Caption caption : {Caption::Design, Caption::Start, Caption::Continue, Caption::Restart}) {
         captions << CaptionText(caption);
     }
     FitTexts(*ContinueButton, captions);
@@ -424,14 +428,36 @@ void PlovariMainForm::SetContinueEnabled(bool enabled) {
     ContinueButton->setEnabled(enabled);
 }
 
-void PlovariMainForm::SetContinueCaption(const std::string& caption) {
-    ContinueButton->setText(CaptionText(caption));
-    ContinueButton->setAccessibleDescription(
-        accessible::ContinueDescription(ContinueButton->text()));
+QString PlovariMainForm::CaptionText(Caption caption) {
+    switch (caption) {
+    case Caption::Design:
+        //: The continue button's caption before the game has set up the race; no player sees
+        //: it for long. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.
+        return tr("start");
+    case Caption::Start:
+        //: The continue button: a click starts the race. Fits a 65 x 25 pixel button: about
+        //: 8 Latin letters or 4 CJK characters.
+        return tr("Start");
+    case Caption::Continue:
+        //: The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button:
+        //: about 8 Latin letters or 4 CJK characters.
+        return tr("Continue");
+    case Caption::Restart:
+        //: The continue button once the race is over: a click puts every racer back at the
+        //: start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.
+        return tr("Restart");
+    }
+    return {};
 }
 
-std::string PlovariMainForm::ContinueCaption() const {
-    return ContinueButton->text().toStdString();
+void PlovariMainForm::SetContinueCaption(Caption caption) {
+    ContinueButton->setText(CaptionText(caption));
+    ContinueButton->setProperty(CaptionProperty, static_cast<int>(caption));
+    ContinueButton->setAccessibleDescription(accessible::ContinueDescription(caption));
+}
+
+Caption PlovariMainForm::ContinueCaption() const {
+    return static_cast<Caption>(ContinueButton->property(CaptionProperty).toInt());
 }
 
 void PlovariMainForm::FocusKeyCatcher() {

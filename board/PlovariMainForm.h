@@ -38,6 +38,9 @@ public:
 
     const RaceState& State() const { return Controller.State(); }
 
+    /// The continue button's caption as the player reads it, in the player's language.
+    static QString CaptionText(Caption caption);
+
     // Handlers, named after their control and event.
     void Timer1_Timer();
     void ContinueButton_Click();
@@ -70,8 +73,8 @@ private:
     void SetTimerEnabled(bool enabled) override;
     void SetTimerInterval(int milliseconds) override;
     void SetContinueEnabled(bool enabled) override;
-    void SetContinueCaption(const std::string& caption) override;
-    std::string ContinueCaption() const override;
+    void SetContinueCaption(Caption caption) override;
+    Caption ContinueCaption() const override;
     void FocusKeyCatcher() override;
     void SetChecked(MenuItem item, bool checked) override;
     bool IsChecked(MenuItem item) const override;

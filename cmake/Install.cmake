@@ -1,8 +1,8 @@
-# What `cmake --install` puts under the prefix: the two programs, the help file, their manual
+# What `cmake --install` puts under the prefix: the two programs, the help files, their manual
 # pages, the copyright and changelog, and what a Linux desktop needs to show the game in its
-# menus and software centre (desktop entry, AppStream metainfo, icons). Every destination is
-# relative, so `--prefix` moves all of it; the programs go to CMAKE_INSTALL_BINDIR, which the
-# Debian package sets to `games`.
+# menus and software centre (desktop entry and AppStream metainfo, both translated, icons).
+# Every destination is relative, so `--prefix` moves all of it; the programs go to
+# CMAKE_INSTALL_BINDIR, which the Debian package sets to `games`.
 
 set(PLOVARI_APP_ID org.example.Plovari)
 set(PLOVARI_ICON_SIZES 16 32 48 64 128)
@@ -11,14 +11,19 @@ set(icon_svg ${PROJECT_SOURCE_DIR}/assets/pictures/icon.svg)
 
 install(TARGETS plovari plovari-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The viewer finds it at <bindir>/../share/games/plovari: platform/CMakeLists.txt works that
-# path out from the same variables (tests/install checks that the two agree).
-install(FILES ${PROJECT_SOURCE_DIR}/assets/help/Plovari.hlp DESTINATION ${PLOVARI_INSTALL_DATADIR})
+# The viewer finds them at <bindir>/../share/games/plovari: platform/CMakeLists.txt works that
+# path out from the same variables (tests/install checks that the two agree). Each language's
+# help file is in a folder of its own there: <language>/Plovari.hlp.
+foreach(help IN LISTS PLOVARI_HELP_FILES)
+    get_filename_component(help_folder ${help} DIRECTORY)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/help/${help}
+            DESTINATION ${PLOVARI_INSTALL_DATADIR}/${help_folder})
+endforeach()
 
-install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${desktop_dir}/${PLOVARI_APP_ID}.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The desktop entry and metainfo as translated in the build tree (cmake/DesktopTranslations.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/DesktopTranslations.cmake)
+install(FILES ${PLOVARI_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PLOVARI_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The window icon in the hicolor theme: the SVG as it is, and PNGs rendered from it by the build.
 install(FILES ${icon_svg}

@@ -6,7 +6,9 @@
 #include "Version.h"
 #include "WindowFrame.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QStyle>
 #include <algorithm>
 
 namespace plovari {
@@ -21,8 +23,16 @@ struct LabelPlace {
 
 constexpr std::array<QPoint, 4> IconPlaces{{{272, 8}, {272, 48}, {272, 88}, {272, 128}}};
 QString VersionText() {
-    return QStringLiteral("Plovari version %1\nby the Plovari developers")
+    //: The About window's first label, 193 pixels wide; %1 is the version number, e.g. 1.0.0.
+    return AboutPlovari::tr("Plovari version %1\nby the Plovari developers")
         .arg(QStringLiteral(PLOVARI_VERSION));
+}
+
+/// A designed place, mirrored in a right-to-left language, so that the text column starts on
+/// the reading side and the icons stand at its end.
+QRect Placed(const QRect& designed) {
+    return QStyle::visualRect(QGuiApplication::layoutDirection(),
+                              QRect(QPoint(), AboutPlovari::ClientArea), designed);
 }
 
 /// The least room kept below the last label when the window has to grow.
@@ -45,17 +55,19 @@ Qt::WindowFlags FrameFlags() {
 AboutPlovari::AboutPlovari(QWidget* owner)
     : QDialog(owner, FrameFlags()) {
     setObjectName(QStringLiteral("AboutPlovari"));
-    setWindowTitle(QStringLiteral("About Plovari"));
+    //: The About window's title.
+    setWindowTitle(tr("About Plovari"));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
     const std::array<LabelPlace, 3> labels{{
         {"Label3", QRect(40, 16, 193, 49), VersionText()},
         {"Label4", QRect(40, 80, 185, 33),
-         QStringLiteral("Any comments or bug reports can be sent to %1")
-             .arg(QStringLiteral(PLOVARI_CONTACT))},
+         //: A label 185 pixels wide; %1 is the authors' e-mail address.
+         tr("Any comments or bug reports can be sent to %1").arg(QStringLiteral(PLOVARI_CONTACT))},
         {"Label5", QRect(40, 128, 193, 33),
-         QStringLiteral("Check out %1 for other software, short stories and merchandise.")
+         //: A label 193 pixels wide; %1 is the makers' web address.
+         tr("Check out %1 for other software, short stories and merchandise.")
              .arg(QStringLiteral(PLOVARI_WEBSITE))},
     }};
     int bottom = 0;
@@ -75,7 +87,7 @@ AboutPlovari::AboutPlovari(QWidget* owner)
                              : QWIDGETSIZE_MAX;
         FitWrappedText(*text, room);
         const int height = std::max(label.Box.height(), text->heightForWidth(label.Box.width()));
-        text->resize(label.Box.width(), height);
+        text->setGeometry(Placed(QRect(label.Box.topLeft(), QSize(label.Box.width(), height))));
         bottom = label.Box.top() + height;
     }
 
@@ -83,7 +95,7 @@ AboutPlovari::AboutPlovari(QWidget* owner)
         auto* icon = new ImageBox(this, Picture::Icon);
         icon->setObjectName(QStringLiteral("Image%1").arg(image + 1));
         icon->setAccessibleName(DescriptionOf(Picture::Icon));
-        icon->setGeometry(QRect(IconPlaces.at(image), layout::IconSize));
+        icon->setGeometry(Placed(QRect(IconPlaces.at(image), layout::IconSize)));
     }
 
     setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));

@@ -9,10 +9,10 @@ namespace plovari {
 /// The About window: names the game, its version and its makers, and says where to write and
 /// where to look for more. It is passive: no button and no handler; its title bar closes it.
 /// Its client area is 317 x 177 with the text in a column at the left and the program's icon
-/// four times at the right. Every label keeps its place and width; one whose wrapped text
-/// needs more room than its designed box grows downward up to the next label, in a smaller
-/// font where even that is not enough, and the window grows only when the last label would not
-/// fit otherwise.
+/// four times at the right, mirrored in a right-to-left language. Every label keeps its place
+/// and width; one whose wrapped text needs more room than its designed box grows downward up to
+/// the next label, in a smaller font where even that is not enough, and the window grows only
+/// when the last label would not fit otherwise.
 class AboutPlovari final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AboutPlovari)

@@ -1,6 +1,7 @@
 #include "MenuBar.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <initializer_list>
 #include <utility>
@@ -9,8 +10,14 @@ namespace plovari {
 
 namespace {
 
+// The menu bar's texts are translated in the context "MenuBar". The character after "&" is a
+// caption's access key: unique within its menu, and the titles' unique in the bar.
+QString Translated(const char* caption) {
+    return QCoreApplication::translate("MenuBar", caption);
+}
+
 QAction* AddItem(QMenu& menu, const char* objectName, const char* caption) {
-    QAction* action = menu.addAction(QString::fromUtf8(caption));
+    QAction* action = menu.addAction(Translated(caption));
     action->setObjectName(QString::fromUtf8(objectName));
     return action;
 }
@@ -24,7 +31,7 @@ struct CheckableItem {
 /// A menu whose items form one exclusive group.
 void AddGroup(QMenuBar& bar, const char* objectName, const char* caption,
               std::initializer_list<CheckableItem> items, MenuActions& actions) {
-    QMenu* menu = bar.addMenu(QString::fromUtf8(caption));
+    QMenu* menu = bar.addMenu(Translated(caption));
     menu->setObjectName(QString::fromUtf8(objectName));
     auto* group = new QActionGroup(menu);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
@@ -41,33 +48,55 @@ void AddGroup(QMenuBar& bar, const char* objectName, const char* caption,
 MenuActions CreateMenus(QMenuBar& bar) {
     MenuActions actions;
 
-    QMenu* file = bar.addMenu(QStringLiteral("&File"));
+    //: Menu title. The five titles share a bar 687 pixels wide; access keys unique among them.
+    QMenu* file = bar.addMenu(Translated(QT_TRANSLATE_NOOP("MenuBar", "&File")));
     file->setObjectName(QStringLiteral("FileMenu"));
-    actions.RestartGame = AddItem(*file, "RestartGame", "&Restart game");
-    actions.QuitGame = AddItem(*file, "QuitGame", "&Quit");
+    //: File menu: puts every racer back at the start.
+    actions.RestartGame =
+        AddItem(*file, "RestartGame", QT_TRANSLATE_NOOP("MenuBar", "&Restart game"));
+    //: File menu: closes the game.
+    actions.QuitGame = AddItem(*file, "QuitGame", QT_TRANSLATE_NOOP("MenuBar", "&Quit"));
 
-    AddGroup(bar, "OptionMenu", "&Option",
-             {{MenuItem::StepByStep, "StepByStep", "&Step by step"},
-              {MenuItem::Slow, "Slow", "S&low"},
-              {MenuItem::Fast, "Fast", "&Fast"}},
+    //: Menu title of the pace commands.
+    AddGroup(bar, "OptionMenu", QT_TRANSLATE_NOOP("MenuBar", "&Option"),
+             //: Option menu: a pace that plays one turn per click of the continue button.
+             {{MenuItem::StepByStep, "StepByStep", QT_TRANSLATE_NOOP("MenuBar", "&Step by step")},
+              //: Option menu: the slow pace, a turn every second.
+              {MenuItem::Slow, "Slow", QT_TRANSLATE_NOOP("MenuBar", "S&low")},
+              //: Option menu: the fast pace, a turn every 150 ms.
+              {MenuItem::Fast, "Fast", QT_TRANSLATE_NOOP("MenuBar", "&Fast")}},
              actions);
-    AddGroup(bar, "PlayersMenu", "&Players",
-             {{MenuItem::TwoPlayers, "TwoPlayers", "&2"},
-              {MenuItem::ThreePlayers, "ThreePlayers", "&3"},
-              {MenuItem::FourPlayers, "FourPlayers", "&4"},
-              {MenuItem::FivePlayers, "FivePlayers", "&5"},
-              {MenuItem::SixPlayers, "SixPlayers", "&6"}},
+    //: Menu title of the player counts.
+    AddGroup(bar, "PlayersMenu", QT_TRANSLATE_NOOP("MenuBar", "&Players"),
+             //: Players menu: a race of two players.
+             {{MenuItem::TwoPlayers, "TwoPlayers", QT_TRANSLATE_NOOP("MenuBar", "&2")},
+              //: Players menu: a race of three players.
+              {MenuItem::ThreePlayers, "ThreePlayers", QT_TRANSLATE_NOOP("MenuBar", "&3")},
+              //: Players menu: a race of four players.
+              {MenuItem::FourPlayers, "FourPlayers", QT_TRANSLATE_NOOP("MenuBar", "&4")},
+              //: Players menu: a race of five players.
+              {MenuItem::FivePlayers, "FivePlayers", QT_TRANSLATE_NOOP("MenuBar", "&5")},
+              //: Players menu: a race of six players.
+              {MenuItem::SixPlayers, "SixPlayers", QT_TRANSLATE_NOOP("MenuBar", "&6")}},
              actions);
-    AddGroup(bar, "FinishLineMenu", "Finish &Line",
-             {{MenuItem::Finish200, "Finish200", "200"},
-              {MenuItem::Finish500, "Finish500", "500"},
-              {MenuItem::Finish1000, "Finish1000", "1000"}},
+    //: Menu title of the finish lines, the score that ends a race.
+    AddGroup(bar, "FinishLineMenu", QT_TRANSLATE_NOOP("MenuBar", "Finish &Line"),
+             //: Finish Line menu: the race ends at 200 points. Give it an access key ("&200"),
+             //: which the English menu lacks.
+             {{MenuItem::Finish200, "Finish200", QT_TRANSLATE_NOOP("MenuBar", "200")},
+              //: Finish Line menu: the race ends at 500 points. Give it an access key ("&500").
+              {MenuItem::Finish500, "Finish500", QT_TRANSLATE_NOOP("MenuBar", "500")},
+              //: Finish Line menu: the race ends at 1000 points. Give it an access key ("&1000").
+              {MenuItem::Finish1000, "Finish1000", QT_TRANSLATE_NOOP("MenuBar", "1000")}},
              actions);
 
-    QMenu* help = bar.addMenu(QStringLiteral("&Help"));
+    //: Menu title.
+    QMenu* help = bar.addMenu(Translated(QT_TRANSLATE_NOOP("MenuBar", "&Help")));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    actions.About = AddItem(*help, "About", "&About Plovari");
-    actions.Rules = AddItem(*help, "Rules", "What is &this?");
+    //: Help menu: opens the About window.
+    actions.About = AddItem(*help, "About", QT_TRANSLATE_NOOP("MenuBar", "&About Plovari"));
+    //: Help menu: opens the game's help at its contents.
+    actions.Rules = AddItem(*help, "Rules", QT_TRANSLATE_NOOP("MenuBar", "What is &this?"));
     return actions;
 }
 

@@ -28,6 +28,12 @@ constexpr MenuItem PlayerCountItem(std::int16_t count) {
     return static_cast<MenuItem>(static_cast<int>(MenuItem::TwoPlayers) + (count - MinPlayers));
 }
 
+/// The continue button's captions, by what a click on the button does. The race knows them only
+/// by identity; the window shows each in the player's language, so a rule such as "restart when
+/// the caption is Restart" holds in every language. Design is the caption the window opens with,
+/// before start-up replaces it with Start.
+enum class Caption : std::uint8_t { Design, Start, Continue, Restart };
+
 /// The board steps that the race's sequences drive, one call per step, so that the sequences
 /// run without a window and their order can be checked. The main window implements it; every
 /// slot argument is 0..5.
@@ -55,8 +61,8 @@ public:
     virtual void SetTimerEnabled(bool enabled) = 0;
     virtual void SetTimerInterval(int milliseconds) = 0;
     virtual void SetContinueEnabled(bool enabled) = 0;
-    virtual void SetContinueCaption(const std::string& caption) = 0;
-    virtual std::string ContinueCaption() const = 0;
+    virtual void SetContinueCaption(Caption caption) = 0;
+    virtual Caption ContinueCaption() const = 0;
     virtual void FocusKeyCatcher() = 0;
 
     // Menu check marks.

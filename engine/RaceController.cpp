@@ -8,10 +8,6 @@ namespace plovari {
 
 namespace {
 
-const std::string StartCaption(ContinueCaptions[0]);
-const std::string ContinueCaption(ContinueCaptions[1]);
-const std::string RestartCaption(ContinueCaptions[2]);
-
 MenuItem FinishLineItem(double line) {
     if (line == 200) {
         return MenuItem::Finish200;
@@ -60,7 +56,7 @@ void RaceController::RestartGame() {
     }
     Board.SetTimerEnabled(false);
     Board.SetContinueEnabled(true);
-    Board.SetContinueCaption(StartCaption);
+    Board.SetContinueCaption(Caption::Start);
 }
 
 void RaceController::DoTurn_Click() {
@@ -83,18 +79,18 @@ void RaceController::DoTurn_Click() {
 void RaceController::ShowFinished() {
     Board.SetTimerEnabled(false);
     Board.SetContinueEnabled(true);
-    Board.SetContinueCaption(RestartCaption);
+    Board.SetContinueCaption(Caption::Restart);
 }
 
 void RaceController::Timer1_Timer() {
     // The caption comes first, so a turn that ends the race replaces it with "Restart".
-    Board.SetContinueCaption(ContinueCaption);
+    Board.SetContinueCaption(Caption::Continue);
     Board.FocusKeyCatcher();
     DoTurn_Click();
 }
 
 void RaceController::ContinueButton_Click() {
-    if (Board.ContinueCaption() == RestartCaption) {
+    if (Board.ContinueCaption() == Caption::Restart) {
         RestartGame();
         return;
     }

@@ -28,9 +28,6 @@ constexpr int IntervalOf(Pace pace) {
     return 150;
 }
 
-/// The continue button's captions: ready to start, paused, and the race over.
-inline constexpr std::array<std::string_view, 3> ContinueCaptions{"Start", "Continue", "Restart"};
-
 /// The race's sequences: start-up, restart, the turn, the pacing handlers and the commands.
 /// Owns the race state; everything the players see is written through the RaceBoard, in the
 /// order the game defines. The modes have their only home on the board, in the selected mode

@@ -36,12 +36,16 @@ void CommonDialog::StartViewerProgram(const QString& helpFile, std::int16_t help
         Problem->setWindowModality(Qt::NonModal);
         Problem->setIcon(QMessageBox::Warning);
         Problem->setStandardButtons(QMessageBox::Ok);
+        //: Title of the warning shown when the help viewer program cannot be started.
         Problem->setWindowTitle(tr("Help not available"));
     }
+    //: %1 is the help file's name, Plovari.hlp.
     Problem->setText(tr("The help viewer could not be started, so the help file “%1” cannot be "
                         "shown. The game goes on.")
                          .arg(helpFile));
     Problem->setInformativeText(
+        //: %1 is where the viewer program was looked for; %2 is the system's reason, e.g. "No
+        //: such file or directory". plovari-help is the program's name: keep it as it is.
         tr("The help viewer plovari-help was looked for at %1 (%2). It comes with the game: "
            "installing Plovari again puts it back.")
             .arg(QDir::toNativeSeparators(ViewerProgram), why));

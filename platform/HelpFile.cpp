@@ -5,10 +5,22 @@
 
 namespace plovari {
 
-QStringList HelpSearchPath(const QString& programFolder) {
+QStringList HelpSearchPath(const QString& programFolder, const QStringList& languages) {
     const QDir program(programFolder);
-    return {QDir::cleanPath(program.absolutePath()),
-            QDir::cleanPath(program.absoluteFilePath(QStringLiteral(PLOVARI_DATA_FROM_BIN)))};
+    const QStringList english{
+        QDir::cleanPath(program.absolutePath()),
+        QDir::cleanPath(program.absoluteFilePath(QStringLiteral(PLOVARI_DATA_FROM_BIN)))};
+    QStringList folders;
+    for (const QString& language : languages) {
+        // Only a plain language name, so that no name can lead out of the help folders.
+        if (!IsBareFileName(language)) {
+            continue;
+        }
+        for (const QString& folder : english) {
+            folders.append(QDir(folder).filePath(language));
+        }
+    }
+    return folders + english;
 }
 
 bool IsBareFileName(const QString& name) {

@@ -16,6 +16,7 @@ namespace plovari {
 HelpViewer::HelpViewer(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("HelpViewer"));
+    //: The help viewer's title until a help file names its own.
     setWindowTitle(tr("Help"));
     setWindowIcon(QIcon::fromTheme(QStringLiteral("help-browser")));
     resize(640, 600);
@@ -29,10 +30,13 @@ HelpViewer::HelpViewer(QWidget* parent)
     QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("Navigation"));
     bar->setMovable(false);
+    //: Toolbar button of the help viewer; its access key is unique among the three buttons.
     QAction* contents = bar->addAction(tr("&Contents"), Browser, &QTextBrowser::home);
     contents->setShortcut(Qt::ALT | Qt::Key_Home);
+    //: Toolbar button of the help viewer; its access key is unique among the three buttons.
     QAction* back = bar->addAction(tr("&Back"), Browser, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
+    //: Toolbar button of the help viewer; its access key is unique among the three buttons.
     QAction* forward = bar->addAction(tr("&Forward"), Browser, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     connect(Browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);

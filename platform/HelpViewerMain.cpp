@@ -3,6 +3,7 @@
 // program that started it ends; while it runs, later requests are shown in the same window.
 #include "HelpFile.h"
 #include "HelpViewer.h"
+#include "Language.h"
 #include "Version.h"
 #include "ViewerChannel.h"
 
@@ -15,8 +16,9 @@ namespace {
 void Open(plovari::HelpViewer& viewer, const QStringList& request) {
     bool isNumber = false;
     const int command = request.value(1).toInt(&isNumber);
-    viewer.Open(request.value(0), isNumber ? command : -1,
-                plovari::HelpSearchPath(QApplication::applicationDirPath()));
+    viewer.Open(
+        request.value(0), isNumber ? command : -1,
+        plovari::HelpSearchPath(QApplication::applicationDirPath(), plovari::UserLanguages()));
 }
 
 } // namespace
@@ -25,12 +27,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("plovari-help"));
     QApplication::setApplicationVersion(QStringLiteral(PLOVARI_VERSION));
+    plovari::InstallTranslations();
 
     const QStringList request = QApplication::arguments().mid(1);
     if (request.size() != 2) {
-        std::fputs("usage: plovari-help FILE COMMAND\n"
-                   "Shows the help file FILE, a bare file name, for help command COMMAND "
-                   "(3: its contents).\n",
+        //: The help viewer's usage line. Keep "plovari-help" as it is; FILE and COMMAND may be
+        //: translated.
+        std::fputs(qPrintable(QApplication::translate(
+                       "plovari-help", "usage: plovari-help FILE COMMAND\n"
+                                       "Shows the help file FILE, a bare file name, for help "
+                                       "command COMMAND (3: its contents).\n")),
                    stderr);
         return 2;
     }

@@ -7,8 +7,10 @@
 #   about.png     Help > "About Plovari" over the main window
 # Usage: scripts/screenshot.sh GAME OUTDIR [SCALE]   (SCALE: Qt scale factor, default 1)
 # PLOVARI_SHOT_FINISH=1000 races to 1000 at the Fast pace instead of the opening race.
+# LANGUAGE=de (or any shipped language) takes the pictures in that language.
 # With no display set, it starts its own Xvfb.
 set -euo pipefail
+source "$(dirname "$0")/access_key.sh"
 game="$(realpath "$1")"
 outdir="$2"
 scale="${3:-1}"
@@ -38,7 +40,7 @@ trap 'kill $pid 2>/dev/null || true; end_help; rm -rf "$runtime"' EXIT
 
 window=""
 for _ in $(seq 50); do
-    window=$(xdotool search --name "Plovari, the board game" 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
+    window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) && [[ -n "$window" ]] && break
     sleep 0.1
 done
 [[ -n "$window" ]] || { echo "the window did not open" >&2; exit 1; }
@@ -49,14 +51,20 @@ scaled() { awk -v value="$1" -v scale="$scale" 'BEGIN { printf "%d", value * sca
 menu=$((HEIGHT - $(scaled 374)))                      # the menu bar above the client area
 
 shoot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$outdir/$1"; }
-# Waits for a window by its title and prints its id.
+# Waits for a window other than the main window, found by `xdotool search` with the options
+# given, and prints its id. Titles are not used: they are translated.
 wait_for() {
     for _ in $(seq 50); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 && return
+        xdotool search --onlyvisible "$@" 2>/dev/null | grep -vx "$window" | head -n 1 && return
         sleep 0.1
     done
-    echo "no window named $1 opened" >&2
+    echo "no window like $* opened" >&2
     exit 1
+}
+# Opens a menu by its title's access key and picks an item by its own.
+menu_item() {
+    xdotool key --window "$window" "alt+$(access_key "$1")" && sleep 0.2
+    xdotool key "$(access_key "$2")" && sleep 0.3
 }
 # Clicks a point given in client pixels at 96 dpi.
 click() {
@@ -73,11 +81,12 @@ choose_mode() {
 shoot ready.png
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-xdotool key --window "$window" alt+p && sleep 0.2 && xdotool key 6 && sleep 0.3
+menu_item "&Players" "&6"
 if [[ "${PLOVARI_SHOT_FINISH:-}" == 1000 ]]; then
     # The last finish line, then the Fast pace, both by keyboard as a player would.
-    xdotool key --window "$window" alt+l && sleep 0.2 && xdotool key Down Down Return && sleep 0.3
-    xdotool key --window "$window" alt+o && sleep 0.2 && xdotool key f && sleep 0.3
+    xdotool key --window "$window" "alt+$(access_key "Finish &Line")" && sleep 0.2
+    xdotool key Down Down Return && sleep 0.3
+    menu_item "&Option" "&Fast"
 fi
 choose_mode 0 0 # Low
 choose_mode 2 2 # Medium
@@ -95,15 +104,15 @@ sleep "${PLOVARI_SHOT_RACE_SECONDS:-12}"
 shoot finished.png
 
 # Help runs beside the game; the race state is left as it is.
-xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key t
-help=$(wait_for "Plovari Help")
+menu_item "&Help" "What is &this?"
+help=$(wait_for --classname plovari-help)
 help_pid=$(xdotool getwindowpid "$help")
 sleep 0.5
 import -window "$help" "$outdir/help.png"
 end_help
 
 xdotool windowfocus --sync "$window"
-xdotool key --window "$window" alt+h && sleep 0.2 && xdotool key a
-wait_for "About Plovari" >/dev/null
+menu_item "&Help" "&About Plovari"
+wait_for --pid "$pid" >/dev/null
 sleep 0.5
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$outdir/about.png"

@@ -11,9 +11,10 @@ set -euo pipefail
 packages=(
     g++ make cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
-    fonts-dejavu-core clang-format
-    desktop-file-utils appstream dpkg-dev scdoc lintian
+    fonts-dejavu-core fonts-noto-cjk clang-format
+    desktop-file-utils appstream gettext dpkg-dev scdoc lintian
     qt6-wayland weston xvfb xdotool
 )
 for option in "$@"; do

@@ -1,11 +1,13 @@
-// Every fixed text shows whole at the user's font, from small to large, in every state of a
-// race to 1000 that ends above 1000.
+// Every fixed text shows whole at the user's font, from small to large, in English and in every
+// shipped language, in every state of a race to 1000 that ends above 1000.
 #include "AboutPlovari.h"
 #include "FixedTexts.h"
 #include "GameWindow.h"
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QTranslator>
+#include <memory>
 
 using namespace plovari;
 using namespace plovari::testing;
@@ -14,6 +16,7 @@ class TextFitTest : public QObject, private GameWindow {
     Q_OBJECT
 
     QFont UsersFont;
+    std::unique_ptr<QTranslator> Translator;
 
     /// The room one column head has: up to the next mode button, above the mode box.
     QSize HeadRoom() const {
@@ -40,16 +43,31 @@ private slots:
     void cleanup() {
         Close();
         QApplication::setFont(UsersFont);
+        if (Translator != nullptr) {
+            QCoreApplication::removeTranslator(Translator.get());
+            Translator.reset();
+        }
     }
 
     void everyFixedTextShowsWholeInARaceTo1000_data() {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<qreal>("points");
-        for (qreal points : {8.0, 9.0, 11.0, 12.0, 14.0}) {
-            QTest::addRow("%g pt", points) << points;
+        const QStringList languages =
+            QStringLiteral("en " PLOVARI_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& language : languages) {
+            for (qreal points : {8.0, 9.0, 11.0, 12.0, 14.0}) {
+                QTest::addRow("%s %g pt", qPrintable(language), points) << language << points;
+            }
         }
     }
     void everyFixedTextShowsWholeInARaceTo1000() {
+        QFETCH(QString, language);
         QFETCH(qreal, points);
+        if (language != QLatin1String("en")) {
+            Translator = std::make_unique<QTranslator>();
+            QVERIFY(Translator->load(QStringLiteral(":/i18n/plovari_%1.qm").arg(language)));
+            QCoreApplication::installTranslator(Translator.get());
+        }
         QFont font = UsersFont;
         font.setPointSizeF(points);
         QApplication::setFont(font);
@@ -63,12 +81,13 @@ private slots:
         }
         Dice->Script(std::vector<std::int16_t>(6 * 48, 6));
         ClickContinue();
-        QTRY_COMPARE(ContinueButton()->text(), QStringLiteral("Continue"));
+        QTRY_COMPARE(ContinueButton()->text(), PlovariMainForm::CaptionText(Caption::Continue));
         QTest::keyClick(TempText(), Qt::Key_Space);
         QVERIFY(!Timer1()->isActive());
         problems << Problems("paused");
 
-        while (ContinueButton()->text() != QStringLiteral("Restart") && Draws() < 6 * 48) {
+        const QString restart = PlovariMainForm::CaptionText(Caption::Restart);
+        while (ContinueButton()->text() != restart && Draws() < 6 * 48) {
             PlayTurn();
         }
         QCOMPARE(Score(5)->text(), QStringLiteral(" 1008"));

@@ -28,7 +28,7 @@ public:
     bool TimerEnabled = true;
     int TimerInterval = 50;
     bool ContinueEnabled = false;
-    std::string Caption = "start";
+    Caption Shown = Caption::Design;
 
     void SetScoreText(Slot slot, const std::string& text) override {
         ScoreTexts.at(Index(slot)) = text;
@@ -66,11 +66,11 @@ public:
         ContinueEnabled = enabled;
         Record(enabled ? "continue on" : "continue off");
     }
-    void SetContinueCaption(const std::string& caption) override {
-        Caption = caption;
-        Record("caption " + caption);
+    void SetContinueCaption(Caption caption) override {
+        Shown = caption;
+        Record("caption " + Name(caption));
     }
-    std::string ContinueCaption() const override { return Caption; }
+    Caption ContinueCaption() const override { return Shown; }
     void FocusKeyCatcher() override { Record("focus"); }
     void SetChecked(MenuItem item, bool checked) override {
         Checks.at(static_cast<std::size_t>(item)) = checked;
@@ -97,6 +97,10 @@ public:
 
     static std::string Name(MarkerPicture picture) { return std::string(NameOf(picture)); }
     static std::string Name(Mode mode) { return std::string(NameOf(mode)); }
+    static std::string Name(Caption caption) {
+        static const char* const names[] = {"Design", "Start", "Continue", "Restart"};
+        return names[static_cast<int>(caption)];
+    }
     static std::string Name(MenuItem item) {
         static const char* const names[] = {
             "StepByStep",  "Slow",       "Fast",      "TwoPlayers", "ThreePlayers", "FourPlayers",

@@ -125,7 +125,7 @@ TEST_F(RaceSequences, FinishingTurnStopsTheTimerAndOffersRestartOncePerFinisher)
                          "draw 1",           "score 2 ' 200'",  "timer off",      "continue on",
                          "caption Restart",  "draw 2"};
     EXPECT_EQ(Board.Steps({"caption", "focus", "score", "timer", "continue", "draw "}), expected);
-    EXPECT_EQ(Board.Caption, "Restart");
+    EXPECT_EQ(Board.Shown, Caption::Restart);
 }
 
 TEST_F(RaceSequences, StepModePausesAfterEveryTurnAndKeepsTheCaption) {
@@ -138,18 +138,18 @@ TEST_F(RaceSequences, StepModePausesAfterEveryTurnAndKeepsTheCaption) {
     Controller.Timer1_Timer();
     EXPECT_FALSE(Board.TimerEnabled);
     EXPECT_TRUE(Board.ContinueEnabled);
-    EXPECT_EQ(Board.Caption, "Continue");
+    EXPECT_EQ(Board.Shown, Caption::Continue);
 
     // A race that ends in step mode still reads "Restart".
     Controller.ChooseFinishLine(200);
     Board.Log.clear();
-    for (int turn = 0; turn < 40 && Board.Caption != "Restart"; ++turn) {
+    for (int turn = 0; turn < 40 && Board.Shown != Caption::Restart; ++turn) {
         Dice.Script({6, 6, 6});
         Controller.ContinueButton_Click();
         Controller.Timer1_Timer();
         EXPECT_FALSE(Board.TimerEnabled);
     }
-    EXPECT_EQ(Board.Caption, "Restart");
+    EXPECT_EQ(Board.Shown, Caption::Restart);
     EXPECT_EQ(Board.Log.back(), "continue on");
 }
 
@@ -160,22 +160,22 @@ TEST_F(RaceSequences, ContinueButtonStartsResumesAndRestarts) {
     Controller.TempText_KeyDown();
     EXPECT_FALSE(Board.TimerEnabled);
     EXPECT_TRUE(Board.ContinueEnabled);
-    EXPECT_EQ(Board.Caption, "Start") << "paused before the first tick";
+    EXPECT_EQ(Board.Shown, Caption::Start) << "paused before the first tick";
 
-    Board.Caption = "Restart";
+    Board.Shown = Caption::Restart;
     Board.Log.clear();
     Controller.ContinueButton_Click();
     EXPECT_EQ(Board.Log.back(), "caption Start");
     EXPECT_FALSE(Board.TimerEnabled) << "a restart starts no turn";
 }
 
-TEST_F(RaceSequences, OnlyTheExactCaptionRestartMeansRestart) {
+TEST_F(RaceSequences, OnlyTheCaptionRestartMeansRestart) {
     StartUp();
-    for (const char* caption : {"restart", "Restart ", "Continue", "Start"}) {
-        Board.Caption = caption;
+    for (Caption caption : {Caption::Design, Caption::Start, Caption::Continue}) {
+        Board.Shown = caption;
         Board.Log.clear();
         Controller.ContinueButton_Click();
-        EXPECT_EQ(Board.Log, (Steps{"continue off", "timer on", "focus"})) << caption;
+        EXPECT_EQ(Board.Log, (Steps{"continue off", "timer on", "focus"})) << Board.Name(caption);
     }
 }
 
@@ -266,7 +266,7 @@ TEST_F(RaceSequences, AWholeRaceRunsToTheFinishWithRealDice) {
         race.Timer1_Timer();
         ++turns;
     }
-    EXPECT_EQ(board.Caption, "Restart");
+    EXPECT_EQ(board.Shown, Caption::Restart);
     EXPECT_GT(turns, 200 / 21); // nobody can gain more than 21 a turn
     double best = 0;
     for (std::size_t slot = 0; slot < 6; ++slot) {

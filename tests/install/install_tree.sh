@@ -4,7 +4,9 @@
 # pages, the desktop entry, the AppStream metainfo, the icons, the copyright and the changelog.
 # Nothing missing, nothing more.
 #
-#   install_tree.sh CMAKE BUILD_DIR PREFIX BINDIR DATADIR MANDIR GAMEDATADIR VERSION
+#   install_tree.sh CMAKE BUILD_DIR PREFIX BINDIR DATADIR MANDIR GAMEDATADIR VERSION [HELP_FILE...]
+# HELP_FILE: each help file besides the English one, relative to the game's data folder,
+# e.g. de/Plovari.hlp.
 set -euo pipefail
 cmake="$1"
 build="$2"
@@ -14,6 +16,7 @@ datadir="$5"
 mandir="$6"
 gamedatadir="$7"
 version="$8"
+shift 8
 id=org.example.Plovari
 
 rm -rf "$prefix"
@@ -31,6 +34,9 @@ expected=(
     "$datadir/doc/plovari/copyright"
     "$datadir/doc/plovari/changelog.gz"
 )
+for help in "$@"; do
+    expected+=("$gamedatadir/$help")
+done
 for size in 16 32 48 64 128; do
     expected+=("$datadir/icons/hicolor/${size}x${size}/apps/$id.png")
 done

@@ -3,6 +3,7 @@
 #include "AccessibleTree.h"
 #include "CommonDialog.h"
 #include "HelpFile.h"
+#include "HelpLinks.h"
 #include "HelpViewer.h"
 
 #include <QDir>
@@ -93,6 +94,23 @@ private slots:
         QCOMPARE(HelpSearchPath(Program), (QStringList{Program, Data}));
     }
 
+    void eachLanguageComesFirstInItsOwnFolderThenEnglish() {
+        const QStringList languages{QStringLiteral("pt_BR"), QStringLiteral("pt")};
+        QCOMPARE(HelpSearchPath(Program, languages),
+                 (QStringList{Program + QStringLiteral("/pt_BR"), Data + QStringLiteral("/pt_BR"),
+                              Program + QStringLiteral("/pt"), Data + QStringLiteral("/pt"),
+                              Program, Data}));
+        QCOMPARE(HelpSearchPath(Program, {QStringLiteral("../x")}), (QStringList{Program, Data}));
+
+        WriteFile(Data + QStringLiteral("/E.hlp"), "english");
+        QCOMPARE(FindHelpFile(QStringLiteral("E.hlp"), HelpSearchPath(Program, languages)),
+                 Data + QStringLiteral("/E.hlp"));
+        QVERIFY(QDir(Data).mkdir(QStringLiteral("pt")));
+        WriteFile(Data + QStringLiteral("/pt/E.hlp"), "portuguese");
+        QCOMPARE(FindHelpFile(QStringLiteral("E.hlp"), HelpSearchPath(Program, languages)),
+                 Data + QStringLiteral("/pt/E.hlp"));
+    }
+
     void theProgramFolderComesFirst() {
         const QStringList folders = HelpSearchPath(Program);
         WriteFile(Data + QStringLiteral("/A.hlp"), "data");
@@ -147,25 +165,9 @@ private slots:
         QVERIFY(browser->toPlainText().startsWith(QStringLiteral("Plovari Help: Contents")));
         QCOMPARE(browser->verticalScrollBar()->value(), 0);
 
-        QSet<QString> anchors;
-        QSet<QString> links;
-        for (QTextBlock block = browser->document()->begin(); block.isValid();
-             block = block.next()) {
-            for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
-                const QTextCharFormat format = fragment.fragment().charFormat();
-                for (const QString& name : format.anchorNames()) {
-                    anchors.insert(name);
-                }
-                if (format.isAnchor() && !format.anchorHref().isEmpty()) {
-                    links.insert(format.anchorHref());
-                }
-            }
-        }
-        QVERIFY(links.size() >= 6);
-        for (const QString& link : links) {
-            QVERIFY2(link.startsWith(QLatin1Char('#')), qPrintable(link));
-            QVERIFY2(anchors.contains(link.mid(1)), qPrintable(link));
-        }
+        const testing::HelpLinks help = testing::LinksOf(*browser->document());
+        QVERIFY(help.Links.size() >= 6);
+        QVERIFY2(help.Broken().isEmpty(), qPrintable(help.Broken().join(QStringLiteral(", "))));
         const QString text = browser->toPlainText();
         for (const char* needed : {"8.385", "10.239", "11.96", "13.38", "10.5", "5.25", "4.2",
                                    "3.5", "150 milliseconds", "Step by step", "Alt+P"}) {

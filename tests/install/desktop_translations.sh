@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Fails unless every desktop translation is listed, complete and current, and carried into the
+# translated desktop entry and metainfo that the build made.
+#
+#   desktop_translations.sh PO_DIR DESKTOP_ENTRY METAINFO XGETTEXT [XGETTEXT_OPTION...]
+# Runs from the folder of the source desktop entry and metainfo, which XGETTEXT reads.
+set -euo pipefail
+po_dir="$1"
+entry="$2"
+metainfo="$3"
+shift 3
+id=org.example.Plovari
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A template made now from the sources: a .po that lacks one of its messages is stale.
+"$@" --output="$work/plovari.pot" "$id.desktop" "$id.metainfo.xml"
+
+listed=$(sed 's/#.*//' "$po_dir/LINGUAS")
+status=0
+count=0
+for po in "$po_dir"/*.po; do
+    [[ -e "$po" ]] || continue
+    language=$(basename "$po" .po)
+    count=$((count + 1))
+    if ! grep -qw -- "$language" <<<"$listed"; then
+        echo "$language.po is not listed in LINGUAS, so no build uses it" >&2
+        status=1
+    fi
+    # Every message of the sources translated, none fuzzy, and the .po well formed.
+    if ! msgcmp "$po" "$work/plovari.pot" || ! msgfmt --check -o /dev/null "$po"; then
+        echo "$language.po is incomplete or out of date (make desktop-pot, then translate)" >&2
+        status=1
+    fi
+    for key in Name GenericName Comment Keywords; do
+        if ! grep -q "^$key\[$language\]=" "$entry"; then
+            echo "$entry has no $key[$language]" >&2
+            status=1
+        fi
+    done
+    for element in name summary p; do
+        if ! grep -q "<$element xml:lang=\"$language\">" "$metainfo"; then
+            echo "$metainfo has no <$element> in $language" >&2
+            status=1
+        fi
+    done
+done
+if ((count == 0)); then
+    echo "no translation in $po_dir" >&2
+    status=1
+fi
+if ((status == 0)); then
+    echo "$count languages complete in $entry and $metainfo"
+fi
+exit "$status"

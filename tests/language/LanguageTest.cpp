@@ -1,0 +1,273 @@
+// The game in English without a translation, and in every shipped language: complete, with
+// its access keys, its direction and its help.
+#include "Language.h"
+
+#include "AboutPlovari.h"
+#include "GameWindow.h"
+#include "HelpFile.h"
+#include "HelpLinks.h"
+#include "HelpViewer.h"
+#include "Version.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <memory>
+#include <vector>
+
+using namespace plovari;
+using namespace plovari::testing;
+
+namespace {
+
+/// A translation file's messages, by context, source and comment: the translation, or an
+/// empty text while the message is unfinished. Obsolete messages are left out.
+QHash<QString, QString> MessagesOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("cannot read %s", qPrintable(path));
+    }
+    QHash<QString, QString> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    QString comment;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        const auto name = xml.name();
+        if (name == QLatin1String("message")) {
+            source.clear();
+            comment.clear();
+        } else if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            comment = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString text = xml.readElementText();
+            if (type != QLatin1String("obsolete") && type != QLatin1String("vanished")) {
+                messages.insert(context + QLatin1Char('|') + source + QLatin1Char('|') + comment,
+                                type == QLatin1String("unfinished") ? QString() : text);
+            }
+        }
+    }
+    if (xml.hasError()) {
+        qFatal("%s: %s", qPrintable(path), qPrintable(xml.errorString()));
+    }
+    return messages;
+}
+
+/// Every text of a test-only language: the English text in angle quotes, so that each text
+/// differs from the English one and shows where it came from.
+class QuotingTranslator final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("‹%1›").arg(QString::fromUtf8(source));
+    }
+};
+
+/// The access key of a caption, or 0 when it has none.
+int AccessKey(const QString& caption) {
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    return key.isEmpty() ? 0 : key[0].toCombined();
+}
+
+/// A menu bar's titles and items, by object name, with their captions.
+struct MenuCaption {
+    QString Name;
+    QString Caption;
+    QString Menu; // empty for a title
+};
+
+std::vector<MenuCaption> CaptionsOf(const QMenuBar& bar) {
+    std::vector<MenuCaption> captions;
+    for (QAction* title : bar.actions()) {
+        const QMenu* menu = title->menu();
+        captions.push_back({menu->objectName(), title->text(), {}});
+        for (QAction* item : menu->actions()) {
+            captions.push_back({item->objectName(), item->text(), menu->objectName()});
+        }
+    }
+    return captions;
+}
+
+} // namespace
+
+class LanguageTest : public QObject, private GameWindow {
+    Q_OBJECT
+
+    std::unique_ptr<QTranslator> Translator;
+
+    void Install(std::unique_ptr<QTranslator> translator) {
+        Translator = std::move(translator);
+        QVERIFY(QCoreApplication::installTranslator(Translator.get()));
+    }
+
+private slots:
+    void cleanup() {
+        Close();
+        if (Translator) {
+            QCoreApplication::removeTranslator(Translator.get());
+            Translator.reset();
+        }
+    }
+
+    void englishLocalesChooseNoLanguage() {
+        for (const QStringList& locale :
+             {QStringList{QStringLiteral("C")}, QStringList{},
+              QStringList{QStringLiteral("en-GB"), QStringLiteral("en-Latn-GB")},
+              QStringList{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("de-DE")}}) {
+            QVERIFY2(UserLanguages(locale).isEmpty(), qPrintable(locale.join(QLatin1Char(' '))));
+        }
+        QCOMPARE(UserLanguages({QStringLiteral("pt-BR"), QStringLiteral("pt"),
+                                QStringLiteral("en-US"), QStringLiteral("de")}),
+                 (QStringList{QStringLiteral("pt_BR"), QStringLiteral("pt")}));
+        // A language that is not shipped installs nothing.
+        QVERIFY(InstallTranslations({QStringLiteral("sr"), QStringLiteral("sr_RS")}).isEmpty());
+        QVERIFY(qApp->findChildren<QTranslator*>().isEmpty());
+    }
+
+    void withoutATranslationEveryTextIsTheDesignedOne() {
+        QVERIFY(Open());
+        QCOMPARE(Window->windowTitle(), QStringLiteral("Plovari, the board game"));
+        QStringList menus;
+        for (const MenuCaption& caption : CaptionsOf(*Window->menuBar())) {
+            menus << caption.Caption;
+        }
+        QCOMPARE(menus, (QStringList{"&File",
+                                     "&Restart game",
+                                     "&Quit",
+                                     "&Option",
+                                     "&Step by step",
+                                     "S&low",
+                                     "&Fast",
+                                     "&Players",
+                                     "&2",
+                                     "&3",
+                                     "&4",
+                                     "&5",
+                                     "&6",
+                                     "Finish &Line",
+                                     "200",
+                                     "500",
+                                     "1000",
+                                     "&Help",
+                                     "&About Plovari",
+                                     "What is &this?"}));
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("Start"));
+        QCOMPARE(Find<QLabel>(*Window, "Label1", 0)->text(), QStringLiteral("Lw  Rg  Md  Hi"));
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+
+        AboutPlovari about(Window.get());
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Plovari"));
+        QCOMPARE(Find<QLabel>(about, QStringLiteral("Label3"))->text(),
+                 QStringLiteral("Plovari version " PLOVARI_VERSION "\nby the Plovari developers"));
+        QCOMPARE(Find<QLabel>(about, QStringLiteral("Label4"))->text(),
+                 QStringLiteral("Any comments or bug reports can be sent to plovari@example.org"));
+        QCOMPARE(Find<QLabel>(about, QStringLiteral("Label5"))->text(),
+                 QStringLiteral("Check out www.example.org for other software, short stories "
+                                "and merchandise."));
+    }
+
+    void theContinueButtonRestartsFromRestartInAnyLanguage() {
+        Install(std::make_unique<QuotingTranslator>());
+        QVERIFY(Open());
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("‹Start›"));
+        for (int slot = 0; slot < 3; ++slot) {
+            ClickMode("Medium", slot); // two matches each turn: 21 points
+        }
+        Dice->Script(std::vector<std::int16_t>(60, 6));
+        ClickContinue();
+        QTRY_COMPARE_WITH_TIMEOUT(ContinueButton()->text(), QStringLiteral("‹Restart›"), 20000);
+        ClickContinue();
+        QCOMPARE(ContinueButton()->text(), QStringLiteral("‹Start›"));
+        QVERIFY2(!Timer1()->isActive(), "a restart starts no turn");
+        QCOMPARE(Window->State().Scores[0], 0.0);
+    }
+
+    void shippedLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language :
+             QStringLiteral(PLOVARI_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            QTest::newRow(qPrintable(language)) << language;
+        }
+    }
+
+    void shippedLanguage() {
+        QFETCH(QString, language);
+
+        // Complete: every source text has its translation.
+        const QHash<QString, QString> sources = MessagesOf(QStringLiteral(PLOVARI_SOURCE_TEXTS));
+        const QHash<QString, QString> translated =
+            MessagesOf(QStringLiteral(PLOVARI_TRANSLATIONS "/plovari_%1.ts").arg(language));
+        QStringList missing;
+        for (auto source = sources.cbegin(); source != sources.cend(); ++source) {
+            if (translated.value(source.key()).isEmpty()) {
+                missing << source.key();
+            }
+        }
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(QStringLiteral("%1 untranslated, e.g. %2")
+                                .arg(missing.size())
+                                .arg(missing.mid(0, 3).join(QStringLiteral("; ")))));
+
+        // Access keys: every title and item has one, unique within its menu, and the titles
+        // unique in the bar. (English keeps the designed captions, where 200, 500 and 1000 have
+        // none.)
+        auto translator = std::make_unique<QTranslator>();
+        QVERIFY(translator->load(QStringLiteral(":/i18n/plovari_%1.qm").arg(language)));
+        Install(std::move(translator));
+        QVERIFY(Open());
+        QHash<QString, QList<int>> keysPerMenu;
+        for (const MenuCaption& caption : CaptionsOf(*Window->menuBar())) {
+            const int key = AccessKey(caption.Caption);
+            QVERIFY2(key != 0, qPrintable(caption.Name + QStringLiteral(": ") + caption.Caption));
+            QList<int>& keys = keysPerMenu[caption.Menu];
+            QVERIFY2(!keys.contains(key),
+                     qPrintable(caption.Caption + QStringLiteral(" repeats an access key")));
+            keys << key;
+        }
+
+        // Direction: the menus follow the language; the board keeps its designed geometry.
+        const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("he");
+        QCOMPARE(QGuiApplication::layoutDirection(),
+                 rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        QVERIFY(Window->menuBar()->isRightToLeft() == rightToLeft);
+        QVERIFY(Window->centralWidget()->isLeftToRight());
+        QVERIFY(ModeButton("Low", 0)->isLeftToRight());
+        QCOMPARE(ContinueButton()->geometry(), QRect(616, 264, 65, 25));
+        // The About window mirrors its columns: text on the reading side, icons at its end.
+        AboutPlovari about(Window.get());
+        QCOMPARE(Find<QLabel>(about, QStringLiteral("Label4"))->x(),
+                 rightToLeft ? 317 - 40 - 185 : 40);
+        QCOMPARE(Find(about, QStringLiteral("Image1"))->x(), rightToLeft ? 317 - 272 - 32 : 272);
+
+        // The language's own help opens at its contents, and all its links lead somewhere.
+        HelpViewer viewer;
+        viewer.Open(QStringLiteral("Plovari.hlp"), HelpContents,
+                    HelpSearchPath(QStringLiteral(PLOVARI_HELP_FOLDER), {language}));
+        const auto* browser = viewer.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
+        QCOMPARE(browser->source().toLocalFile(),
+                 QStringLiteral(PLOVARI_HELP_FOLDER "/%1/Plovari.hlp").arg(language));
+        QCOMPARE(browser->verticalScrollBar()->value(), 0);
+        QVERIFY(!viewer.windowTitle().isEmpty());
+        const HelpLinks help = LinksOf(*browser->document());
+        QVERIFY(help.Links.size() >= 6);
+        QVERIFY2(help.Broken().isEmpty(), qPrintable(help.Broken().join(QStringLiteral(", "))));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"
