@@ -14,7 +14,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core fonts-noto-cjk clang-format
-    desktop-file-utils appstream gettext dpkg-dev scdoc lintian
+    desktop-file-utils appstream gettext po4a dpkg-dev scdoc lintian
     qt6-wayland weston xvfb xdotool
 )
 for option in "$@"; do
