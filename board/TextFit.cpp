@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -200,9 +202,24 @@ void FitWrappedText(QLabel& label, int height) {
 
 void FitMenuTitles(QMenuBar& bar, int width) {
     KeepFitting(bar, [&bar, width](const QFont& font) {
-        // The bar lays its titles out itself; its size hint is where the last one ends.
+        // The titles side by side, measured as the bar measures them when it lays them out. (Its
+        // size hint is no measure: it is already wrapped into as many rows as the titles need.)
         bar.setFont(font);
-        return bar.sizeHint().width() <= width;
+        const QStyle* style = bar.style();
+        const QFontMetrics metrics(font);
+        const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
+        int used = 2 * (style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar) +
+                        style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, &bar));
+        for (const QAction* title : bar.actions()) {
+            QStyleOptionMenuItem option;
+            option.initFrom(&bar);
+            option.text = title->text();
+            option.fontMetrics = metrics;
+            const QSize text = metrics.size(Qt::TextShowMnemonic, title->text());
+            used += style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).width() +
+                    spacing;
+        }
+        return used <= width;
     });
 }
 

@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>traffic light showing green: Medium, scored</source>
-        <translation>Ampel auf Grün: Mittel, gepunktet</translation>
+        <translation>Ampel auf Grün: Mittel, Punkte erzielt</translation>
     </message>
     <message>
         <source>traffic light showing red: Medium, no match</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>sign with an arrow up and 50: High, scored</source>
-        <translation>Schild mit Pfeil nach oben und 50: Hoch, gepunktet</translation>
+        <translation>Schild mit Pfeil nach oben und 50: Hoch, Punkte erzielt</translation>
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
@@ -362,12 +362,12 @@ von den Plovari-Entwicklern</translation>
     <message>
         <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
         <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
-        <translation>Das Hilfeprogramm konnte nicht gestartet werden, daher kann die Hilfedatei „%1“ nicht angezeigt werden. Das Spiel läuft weiter.</translation>
+        <translation>Die Hilfeanzeige konnte nicht gestartet werden, daher kann die Hilfedatei „%1“ nicht angezeigt werden. Das Spiel läuft weiter.</translation>
     </message>
     <message>
         <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
-        <translation>Das Hilfeprogramm plovari-help wurde unter %1 gesucht (%2). Es gehört zum Spiel: Eine Neuinstallation von Plovari stellt es wieder her.</translation>
+        <translation>Die Hilfeanzeige plovari-help wurde unter %1 gesucht (%2). Sie gehört zum Spiel: Installiere Plovari neu, dann ist sie wieder da.</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@
     <message>
         <source>points for every other player who rolled the same number</source>
         <extracomment>What the mode Medium gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>puntos por cada otro jugador que sacó el mismo número</translation>
+        <translation>puntos por cada uno de los demás jugadores que sacó el mismo número</translation>
     </message>
     <message>
         <source>a payout for the highest die</source>
@@ -51,7 +51,7 @@
     <message>
         <source>Mode of %1: %2</source>
         <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;; %2 what the mode gains.</extracomment>
-        <translation>Modo de %1: %2</translation>
+        <translation>Modo del %1: %2</translation>
     </message>
     <message>
         <source>Player %1 score</source>
@@ -61,7 +61,7 @@
     <message>
         <source>Points of %1</source>
         <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
-        <translation>Puntos de %1</translation>
+        <translation>Puntos del %1</translation>
     </message>
     <message>
         <source>Player %1 die</source>

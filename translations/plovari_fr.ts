@@ -36,12 +36,12 @@
     <message>
         <source>points for every other player who rolled the same number</source>
         <extracomment>What the mode Medium gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>des points pour chaque autre joueur qui a fait le même nombre</translation>
+        <translation>des points pour chacun des autres joueurs ayant fait le même nombre</translation>
     </message>
     <message>
         <source>a payout for the highest die</source>
         <extracomment>What the mode High gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>une prime pour le dé le plus haut</translation>
+        <translation>une prime pour le dé le plus fort</translation>
     </message>
     <message>
         <source>Player %1 (%2)</source>
@@ -288,7 +288,7 @@
     </message>
     <message>
         <source>traffic light showing red: Medium, no match</source>
-        <translation>feu au rouge&#xa0;: Moyen, aucune correspondance</translation>
+        <translation>feu au rouge : Moyen, aucun autre joueur n’a fait le même nombre</translation>
     </message>
     <message>
         <source>sign with an arrow up and 50: High, scored</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
-        <translation>panneau stop&#xa0;: Haut, pas le dé le plus haut</translation>
+        <translation>panneau stop : Haut, pas le dé le plus fort</translation>
     </message>
 </context>
 <context>
@@ -314,8 +314,8 @@
 Shows the help file FILE, a bare file name, for help command COMMAND (3: its contents).
 </source>
         <extracomment>The help viewer&apos;s usage line. Keep &quot;plovari-help&quot; as it is; FILE and COMMAND may be translated.</extracomment>
-        <translation>usage&#xa0;: plovari-help FICHIER COMMANDE
-Affiche le fichier d’aide FICHIER, un simple nom de fichier, pour la commande d’aide COMMANDE (3&#xa0;: son sommaire).
+        <translation>utilisation : plovari-help FICHIER COMMANDE
+Affiche le fichier d’aide FICHIER, un simple nom de fichier, pour la commande d’aide COMMANDE (3 : son sommaire).
 </translation>
     </message>
 </context>
@@ -341,7 +341,7 @@ par les développeurs de Plovari</translation>
     <message>
         <source>Check out %1 for other software, short stories and merchandise.</source>
         <extracomment>A label 193 pixels wide; %1 is the makers&apos; web address.</extracomment>
-        <translation>D’autres logiciels, des nouvelles et des goodies sur %1.</translation>
+        <translation>D’autres logiciels, des nouvelles et des produits dérivés sur %1.</translation>
     </message>
 </context>
 <context>
@@ -362,12 +362,12 @@ par les développeurs de Plovari</translation>
     <message>
         <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
         <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
-        <translation>Le visualiseur d’aide n’a pas pu démarrer : le fichier d’aide « %1 » ne peut pas être affiché. La partie continue.</translation>
+        <translation>La visionneuse d’aide n’a pas pu démarrer : le fichier d’aide « %1 » ne peut pas être affiché. La partie continue.</translation>
     </message>
     <message>
         <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
-        <translation>Le visualiseur d’aide plovari-help a été cherché à %1 (%2). Il est fourni avec le jeu : réinstaller Plovari le remet en place.</translation>
+        <translation>La visionneuse d’aide plovari-help a été cherchée dans %1 (%2). Elle est fournie avec le jeu : réinstaller Plovari la remet en place.</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@ par les développeurs de Plovari</translation>
     <message>
         <source>Continue</source>
         <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Suite</translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Restart</source>

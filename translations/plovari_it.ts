@@ -36,7 +36,7 @@
     <message>
         <source>points for every other player who rolled the same number</source>
         <extracomment>What the mode Medium gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>punti per ogni altro giocatore che ha fatto lo stesso numero</translation>
+        <translation>punti per ciascuno degli altri giocatori che ha fatto lo stesso numero</translation>
     </message>
     <message>
         <source>a payout for the highest die</source>
@@ -51,7 +51,7 @@
     <message>
         <source>Mode of %1: %2</source>
         <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;; %2 what the mode gains.</extracomment>
-        <translation>Modalità di %1: %2</translation>
+        <translation>Modalità del %1: %2</translation>
     </message>
     <message>
         <source>Player %1 score</source>
@@ -61,7 +61,7 @@
     <message>
         <source>Points of %1</source>
         <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
-        <translation>Punti di %1</translation>
+        <translation>Punti del %1</translation>
     </message>
     <message>
         <source>Player %1 die</source>
@@ -115,7 +115,7 @@
     <message>
         <source>navy</source>
         <extracomment>Player colour, as in &quot;Player 2 (navy)&quot;: a dark blue.</extracomment>
-        <translation>blu</translation>
+        <translation>blu scuro</translation>
     </message>
     <message>
         <source>red</source>
@@ -473,7 +473,7 @@ dagli sviluppatori di Plovari</translation>
     <message>
         <source>Continue</source>
         <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Avanti</translation>
+        <translation>Continua</translation>
     </message>
     <message>
         <source>Restart</source>

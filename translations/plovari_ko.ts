@@ -367,7 +367,7 @@ Plovari 개발자 제작</translation>
     <message>
         <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
-        <translation>도움말 뷰어 plovari-help를 %1에서 찾았습니다(%2). 이 프로그램은 게임과 함께 제공됩니다. Plovari를 다시 설치하면 복구됩니다.</translation>
+        <translation>도움말 뷰어 plovari-help를 %1에서 찾아보았지만 없었습니다(%2). 이 프로그램은 게임에 포함되어 있으므로 Plovari를 다시 설치하면 돌아옵니다.</translation>
     </message>
 </context>
 <context>
@@ -414,7 +414,7 @@ Plovari 개발자 제작</translation>
     </message>
     <message>
         <source>Goes forward to the topic left with Back</source>
-        <translation>&apos;뒤로&apos;로 떠났던 항목으로 다시 갑니다</translation>
+        <translation>'뒤로'로 떠났던 항목으로 다시 갑니다</translation>
     </message>
     <message>
         <source>Close</source>

@@ -36,7 +36,7 @@
     <message>
         <source>points for every other player who rolled the same number</source>
         <extracomment>What the mode Medium gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>punten voor elke andere speler die hetzelfde getal gooide</translation>
+        <translation>punten voor elke medespeler die hetzelfde getal gooide</translation>
     </message>
     <message>
         <source>a payout for the highest die</source>
@@ -148,7 +148,7 @@
     <message>
         <source>&amp;Restart game</source>
         <extracomment>File menu: puts every racer back at the start.</extracomment>
-        <translation>Spel &amp;opnieuw beginnen</translation>
+        <translation>Spel &amp;herstarten</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -336,7 +336,7 @@ door de ontwikkelaars van Plovari</translation>
     <message>
         <source>Any comments or bug reports can be sent to %1</source>
         <extracomment>A label 185 pixels wide; %1 is the authors&apos; e-mail address.</extracomment>
-        <translation>Opmerkingen en foutmeldingen naar %1</translation>
+        <translation>Opmerkingen en bugmeldingen naar %1</translation>
     </message>
     <message>
         <source>Check out %1 for other software, short stories and merchandise.</source>
@@ -478,7 +478,7 @@ door de ontwikkelaars van Plovari</translation>
     <message>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Opnieuw</translation>
+        <translation>Herstart</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     <message>
         <source>a payout for the highest die</source>
         <extracomment>What the mode High gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>wygrana za najwyższą kostkę</translation>
+        <translation>wygrana za najwyższy rzut</translation>
     </message>
     <message>
         <source>Player %1 (%2)</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Holds the focus while the race runs, so that any key pauses it</source>
-        <translation>Trzyma fokus w trakcie wyścigu, aby dowolny klawisz go zatrzymał</translation>
+        <translation>Ma fokus podczas wyścigu, aby dowolny klawisz mógł wstrzymać wyścig</translation>
     </message>
     <message>
         <source>yellow</source>
@@ -284,11 +284,11 @@
     </message>
     <message>
         <source>traffic light showing green: Medium, scored</source>
-        <translation>sygnalizator na zielonym: Średni, punkty zdobyte</translation>
+        <translation>sygnalizator z zielonym światłem: Średni, punkty zdobyte</translation>
     </message>
     <message>
         <source>traffic light showing red: Medium, no match</source>
-        <translation>sygnalizator na czerwonym: Średni, brak trafienia</translation>
+        <translation>sygnalizator z czerwonym światłem: Średni, nikt nie wyrzucił tej samej liczby</translation>
     </message>
     <message>
         <source>sign with an arrow up and 50: High, scored</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
-        <translation>znak stop: Wysoki, nie najwyższa kostka</translation>
+        <translation>znak STOP: Wysoki, rzut nie był najwyższy</translation>
     </message>
 </context>
 <context>
@@ -341,7 +341,7 @@ od twórców Plovari</translation>
     <message>
         <source>Check out %1 for other software, short stories and merchandise.</source>
         <extracomment>A label 193 pixels wide; %1 is the makers&apos; web address.</extracomment>
-        <translation>Zajrzyj na %1 po inne programy, opowiadania i gadżety.</translation>
+        <translation>Na %1 znajdziesz inne programy, opowiadania i gadżety.</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,12 @@ od twórców Plovari</translation>
     <message>
         <source>Continue</source>
         <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Dalej</translation>
+        <translation>Wznów</translation>
     </message>
     <message>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Od nowa</translation>
+        <translation>Nowa gra</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     <message>
         <source>a payout for the highest die</source>
         <extracomment>What the mode High gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>выигрыш за самый высокий кубик</translation>
+        <translation>выигрыш за наибольшее число</translation>
     </message>
     <message>
         <source>Player %1 (%2)</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
-        <translation>знак «Стоп»: Высокий, кубик не самый высокий</translation>
+        <translation>знак «Стоп»: Высокий, число не наибольшее</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,12 @@ by the Plovari developers</source>
     <message>
         <source>Continue</source>
         <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Дальше</translation>
+        <translation>Играть</translation>
     </message>
     <message>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Заново</translation>
+        <translation>Рестарт</translation>
     </message>
 </context>
 </TS>

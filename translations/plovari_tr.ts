@@ -101,7 +101,7 @@
     <message>
         <source>Pause: press any key</source>
         <extracomment>The invisible box that holds the focus during a race.</extracomment>
-        <translation>Duraklat: herhangi bir tuşa basın</translation>
+        <translation>Duraklatmak için herhangi bir tuşa basın</translation>
     </message>
     <message>
         <source>Holds the focus while the race runs, so that any key pauses it</source>
@@ -148,7 +148,7 @@
     <message>
         <source>&amp;Restart game</source>
         <extracomment>File menu: puts every racer back at the start.</extracomment>
-        <translation>Oyunu &amp;yeniden başlat</translation>
+        <translation>&amp;Yeni oyun</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
-        <translation>dur tabelası: Yüksek, en yüksek zar değil</translation>
+        <translation>DUR tabelası: Yüksek, en yüksek zar değil</translation>
     </message>
 </context>
 <context>
@@ -478,7 +478,7 @@ Plovari geliştiricileri</translation>
     <message>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Yeniden</translation>
+        <translation>Yeni oyun</translation>
     </message>
 </context>
 </TS>

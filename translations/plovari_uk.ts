@@ -41,7 +41,7 @@
     <message>
         <source>a payout for the highest die</source>
         <extracomment>What the mode High gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>виграш за найвищий кубик</translation>
+        <translation>виграш за найбільше число</translation>
     </message>
     <message>
         <source>Player %1 (%2)</source>
@@ -61,7 +61,7 @@
     <message>
         <source>Points of %1</source>
         <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
-        <translation>Очки: %1</translation>
+        <translation>%1 — очки</translation>
     </message>
     <message>
         <source>Player %1 die</source>
@@ -148,7 +148,7 @@
     <message>
         <source>&amp;Restart game</source>
         <extracomment>File menu: puts every racer back at the start.</extracomment>
-        <translation>&amp;Почати заново</translation>
+        <translation>&amp;Нова гра</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
-        <translation>знак «Стоп»: Високий, кубик не найвищий</translation>
+        <translation>знак «Стоп»: Високий, число не найбільше</translation>
     </message>
 </context>
 <context>
@@ -473,12 +473,12 @@ by the Plovari developers</source>
     <message>
         <source>Continue</source>
         <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Далі</translation>
+        <translation>Грати</translation>
     </message>
     <message>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>Заново</translation>
+        <translation>Нова гра</translation>
     </message>
 </context>
 </TS>

@@ -148,7 +148,7 @@
     <message>
         <source>&amp;Restart game</source>
         <extracomment>File menu: puts every racer back at the start.</extracomment>
-        <translation>重新开始(&amp;R)</translation>
+        <translation>重新开始游戏(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>sign with an arrow up and 50: High, scored</source>
-        <translation>带向上箭头和 50 的路牌：高，得分</translation>
+        <translation>带向上箭头和 50 的标志：高，得分</translation>
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
