@@ -7,12 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStyle>
-#include <QStyleOptionMenuItem>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
+#include <QStyleOptionMenuItem>
 #include <utility>
 
 namespace plovari {
