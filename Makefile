@@ -78,11 +78,12 @@ screenshot:
 	@cp build/screenshots/race.png $(SHOT_PICTURE)
 	@echo "build/screenshots: ready, race, finished, help and about (.png); $(SHOT_PICTURE) updated"
 
-# Refreshes translations/*.ts from the sources (lupdate): new texts come in unfinished; and
+# Refreshes translations/*.ts from the sources (lupdate): new texts come in unfinished; the
+# help catalogues from the English help (po4a): changed units come in fuzzy; and
 # the desktop entry's and metainfo's gettext files, as desktop-pot does.
 translations: setup
 	@cmake --preset $(PRESET) >/dev/null
-	@cmake --build --preset $(PRESET) --target update_translations desktop-pot
+	@cmake --build --preset $(PRESET) --target update_translations desktop-pot help-po
 
 # For translators: refreshes assets/desktop/po/plovari.pot from the desktop entry and metainfo
 # and merges it into every .po there.

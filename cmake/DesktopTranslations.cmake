@@ -1,10 +1,10 @@
-# The desktop entry and the AppStream metainfo in every language that has a translation.
-# assets/desktop/po holds gettext's template (plovari.pot), one <lang>.po per language and LINGUAS,
-# the languages shipped. msgfmt merges the translations into copies of the two files in the build
+# The desktop entry and the AppStream metainfo in every shipped language (PLOVARI_LANGUAGES).
+# assets/desktop/po holds gettext's template (plovari.pot) and one <lang>.po per language.
+# msgfmt merges the translations into copies of the two files in the build
 # tree; those copies are what gets installed and validated, never the English sources.
 #
-# A language listed in LINGUAS whose .po is not there yet is left out with a warning, so the
-# build works while translations are still arriving. `make desktop-pot` refreshes the template
+# A shipped language whose .po is not there yet is left out with a warning (and the desktop
+# translation test fails). `make desktop-pot` refreshes the template
 # from the two sources and merges it into every .po, for translators.
 #
 # Sets PLOVARI_DESKTOP_ENTRY, PLOVARI_METAINFO (the translated files) and PLOVARI_DESKTOP_PO_DIR.
@@ -19,23 +19,13 @@ set(metainfo_template ${desktop_dir}/${PLOVARI_APP_ID}.metainfo.xml)
 set(PLOVARI_DESKTOP_ENTRY ${PROJECT_BINARY_DIR}/desktop/${PLOVARI_APP_ID}.desktop)
 set(PLOVARI_METAINFO ${PROJECT_BINARY_DIR}/desktop/${PLOVARI_APP_ID}.metainfo.xml)
 
-# LINGUAS: language codes separated by blanks or lines, '#' starts a comment.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PLOVARI_DESKTOP_PO_DIR}/LINGUAS)
-file(STRINGS ${PLOVARI_DESKTOP_PO_DIR}/LINGUAS linguas_lines)
-set(listed_languages)
-foreach(line IN LISTS linguas_lines)
-    string(REGEX REPLACE "#.*" "" line "${line}")
-    separate_arguments(words UNIX_COMMAND "${line}")
-    list(APPEND listed_languages ${words})
-endforeach()
-
 # msgfmt's bulk mode reads LINGUAS and the .po files from one folder: a folder in the build tree
 # holds the languages that have a .po. The glob re-runs CMake when a .po is added or removed.
 file(GLOB desktop_po_files CONFIGURE_DEPENDS ${PLOVARI_DESKTOP_PO_DIR}/*.po)
 set(staging_dir ${PROJECT_BINARY_DIR}/desktop/po)
 set(desktop_languages)
 set(staged_po_files)
-foreach(language IN LISTS listed_languages)
+foreach(language IN LISTS PLOVARI_LANGUAGES)
     set(po ${PLOVARI_DESKTOP_PO_DIR}/${language}.po)
     if(EXISTS ${po})
         configure_file(${po} ${staging_dir}/${language}.po COPYONLY)

@@ -16,7 +16,7 @@ install(TARGETS plovari plovari-help RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
 # help file is in a folder of its own there: <language>/Plovari.hlp.
 foreach(help IN LISTS PLOVARI_HELP_FILES)
     get_filename_component(help_folder ${help} DIRECTORY)
-    install(FILES ${PROJECT_SOURCE_DIR}/assets/help/${help}
+    install(FILES ${PROJECT_BINARY_DIR}/${help}
             DESTINATION ${PLOVARI_INSTALL_DATADIR}/${help_folder})
 endforeach()
 

@@ -5,13 +5,41 @@
 #include <QAction>
 #include <QFile>
 #include <QIcon>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 #include <utility>
 
 namespace plovari {
+
+namespace {
+
+// Qt gives an element's id, or an empty named anchor, to the first character of the text that
+// follows alone. That character then has a format of its own and is shaped apart from the rest
+// of its word, which breaks joined scripts: an Arabic heading's first letter stands isolated.
+// Spreading the anchor over its whole block keeps the block one run, and the anchor where it was.
+void SpreadAnchorsOverTheirBlocks(QTextDocument* document) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QStringList names;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            names += fragment.fragment().charFormat().anchorNames();
+        }
+        if (names.isEmpty()) {
+            continue;
+        }
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        QTextCharFormat anchor;
+        anchor.setAnchor(true);
+        anchor.setAnchorNames(names);
+        cursor.mergeCharFormat(anchor);
+    }
+}
+
+} // namespace
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QMainWindow(parent) {
@@ -26,6 +54,9 @@ HelpViewer::HelpViewer(QWidget* parent)
     Browser->setAccessibleName(tr("Help text"));
     Browser->setAccessibleDescription(tr("The help topic shown; its links lead to other topics"));
     setCentralWidget(Browser);
+    // Every document the browser loads, the help file and any page its links lead to.
+    connect(Browser, &QTextBrowser::sourceChanged, this,
+            [this] { SpreadAnchorsOverTheirBlocks(Browser->document()); });
 
     QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("Navigation"));

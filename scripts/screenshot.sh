@@ -5,6 +5,7 @@
 #   finished.png  the same race played to its end
 #   help.png      Help > "What is this?": the help viewer at its contents
 #   about.png     Help > "About Plovari" over the main window
+#   menu-file.png, menu-option.png, menu-players.png, menu-finish.png, menu-help.png: each menu open
 # Usage: scripts/screenshot.sh GAME OUTDIR [SCALE]   (SCALE: Qt scale factor, default 1)
 # PLOVARI_SHOT_FINISH=1000 races to 1000 at the Fast pace instead of the opening race.
 # LANGUAGE=de (or any shipped language) takes the pictures in that language.
@@ -81,6 +82,12 @@ choose_mode() {
 shoot ready.png
 
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+# Every menu open, by its title's access key, as the player would open it.
+for title in file:"&File" option:"&Option" players:"&Players" finish:"Finish &Line" help:"&Help"; do
+    xdotool key --window "$window" "alt+$(access_key "${title#*:}")" && sleep 0.4
+    shoot "menu-${title%%:*}.png"
+    xdotool key Escape && sleep 0.2
+done
 menu_item "&Players" "&6"
 if [[ "${PLOVARI_SHOT_FINISH:-}" == 1000 ]]; then
     # The last finish line, then the Fast pace, both by keyboard as a player would.

@@ -143,42 +143,42 @@
     <message>
         <source>&amp;File</source>
         <extracomment>Menu title. The five titles share a bar 687 pixels wide; access keys unique among them.</extracomment>
-        <translation>&amp;ملف</translation>
+        <translation>ملف (&amp;م)</translation>
     </message>
     <message>
         <source>&amp;Restart game</source>
         <extracomment>File menu: puts every racer back at the start.</extracomment>
-        <translation>&amp;إعادة بدء اللعبة</translation>
+        <translation>إعادة بدء اللعبة (&amp;إ)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <extracomment>File menu: closes the game.</extracomment>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;خ)</translation>
     </message>
     <message>
         <source>&amp;Option</source>
         <extracomment>Menu title of the pace commands.</extracomment>
-        <translation>&amp;خيارات</translation>
+        <translation>خيارات (&amp;خ)</translation>
     </message>
     <message>
         <source>&amp;Step by step</source>
         <extracomment>Option menu: a pace that plays one turn per click of the continue button.</extracomment>
-        <translation>&amp;خطوة بخطوة</translation>
+        <translation>خطوة بخطوة (&amp;خ)</translation>
     </message>
     <message>
         <source>S&amp;low</source>
         <extracomment>Option menu: the slow pace, a turn every second.</extracomment>
-        <translation>&amp;بطيء</translation>
+        <translation>بطيء (&amp;ب)</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
         <extracomment>Option menu: the fast pace, a turn every 150 ms.</extracomment>
-        <translation>&amp;سريع</translation>
+        <translation>سريع (&amp;س)</translation>
     </message>
     <message>
         <source>&amp;Players</source>
         <extracomment>Menu title of the player counts.</extracomment>
-        <translation>&amp;اللاعبون</translation>
+        <translation>اللاعبون (&amp;ا)</translation>
     </message>
     <message>
         <source>&amp;2</source>
@@ -208,7 +208,7 @@
     <message>
         <source>Finish &amp;Line</source>
         <extracomment>Menu title of the finish lines, the score that ends a race.</extracomment>
-        <translation>خط ال&amp;نهاية</translation>
+        <translation>خط النهاية (&amp;ن)</translation>
     </message>
     <message>
         <source>200</source>
@@ -228,17 +228,17 @@
     <message>
         <source>&amp;Help</source>
         <extracomment>Menu title.</extracomment>
-        <translation>&amp;تعليمات</translation>
+        <translation>تعليمات (&amp;ت)</translation>
     </message>
     <message>
         <source>&amp;About Plovari</source>
         <extracomment>Help menu: opens the About window.</extracomment>
-        <translation>&amp;حول Plovari</translation>
+        <translation>حول Plovari (&amp;ح)</translation>
     </message>
     <message>
         <source>What is &amp;this?</source>
         <extracomment>Help menu: opens the game&apos;s help at its contents.</extracomment>
-        <translation>&amp;ما هذا؟</translation>
+        <translation>ما هذا؟ (&amp;م)</translation>
     </message>
 </context>
 <context>
@@ -392,17 +392,17 @@ by the Plovari developers</source>
     <message>
         <source>&amp;Contents</source>
         <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
-        <translation>&amp;المحتويات</translation>
+        <translation>المحتويات (&amp;ا)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
         <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
-        <translation>&amp;رجوع</translation>
+        <translation>رجوع (&amp;ر)</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
         <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
-        <translation>&amp;تقدم</translation>
+        <translation>تقدم (&amp;ت)</translation>
     </message>
     <message>
         <source>Shows the help file&apos;s contents</source>

@@ -2,29 +2,35 @@
 # Fails unless every desktop translation is listed, complete and current, and carried into the
 # translated desktop entry and metainfo that the build made.
 #
-#   desktop_translations.sh PO_DIR DESKTOP_ENTRY METAINFO XGETTEXT [XGETTEXT_OPTION...]
+#   desktop_translations.sh PO_DIR "LANGUAGE..." DESKTOP_ENTRY METAINFO XGETTEXT [XGETTEXT_OPTION...]
 # Runs from the folder of the source desktop entry and metainfo, which XGETTEXT reads.
 set -euo pipefail
 po_dir="$1"
-entry="$2"
-metainfo="$3"
-shift 3
+listed="$2"
+entry="$3"
+metainfo="$4"
+shift 4
 id=org.example.Plovari
 
+status=0
+count=0
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A template made now from the sources: a .po that lacks one of its messages is stale.
 "$@" --output="$work/plovari.pot" "$id.desktop" "$id.metainfo.xml"
 
-listed=$(sed 's/#.*//' "$po_dir/LINGUAS")
-status=0
-count=0
+for language in $listed; do
+    if [[ ! -e "$po_dir/$language.po" ]]; then
+        echo "$language is shipped but has no $language.po" >&2
+        status=1
+    fi
+done
 for po in "$po_dir"/*.po; do
     [[ -e "$po" ]] || continue
     language=$(basename "$po" .po)
     count=$((count + 1))
     if ! grep -qw -- "$language" <<<"$listed"; then
-        echo "$language.po is not listed in LINGUAS, so no build uses it" >&2
+        echo "$language.po is not a shipped language (PLOVARI_LANGUAGES), so no build uses it" >&2
         status=1
     fi
     # Every message of the sources translated, none fuzzy, and the .po well formed.

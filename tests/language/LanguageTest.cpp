@@ -11,14 +11,18 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGlyphRun>
 #include <QHash>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -91,6 +95,51 @@ struct MenuCaption {
     QString Menu; // empty for a title
 };
 
+/// The glyphs a caption is drawn with, sorted: its text laid out as a menu lays it out, with
+/// the access key's letter underlined or, without `underlineKey`, without any underline.
+/// Underlining the key gives that letter a format of its own; where that splits joined letters
+/// or a cluster, the word is shaped in pieces and other glyphs come out.
+QList<quint32> GlyphsOf(const QString& caption, const QFont& font, bool underlineKey) {
+    QString text = caption;
+    qsizetype key = -1;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] == QLatin1Char('&')) {
+            text.remove(at, 1);
+            if (key < 0 && at < text.size() && text[at] != QLatin1Char('&')) {
+                key = at;
+            }
+        }
+    }
+    QTextLayout layout(text, font);
+    if (underlineKey && key >= 0) {
+        QTextLayout::FormatRange underline;
+        underline.start = static_cast<int>(key);
+        underline.length = 1;
+        underline.format.setFontUnderline(true);
+        layout.setFormats({underline});
+    }
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<quint32> glyphs;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        glyphs += run.glyphIndexes();
+    }
+    std::sort(glyphs.begin(), glyphs.end());
+    return glyphs;
+}
+
+/// The text between a help file's <style> tags.
+QString StyleOf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qFatal("cannot read %s", qPrintable(path));
+    }
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype start = text.indexOf(QStringLiteral("<style>"));
+    return text.mid(start, text.indexOf(QStringLiteral("</style>")) - start);
+}
+
 std::vector<MenuCaption> CaptionsOf(const QMenuBar& bar) {
     std::vector<MenuCaption> captions;
     for (QAction* title : bar.actions()) {
@@ -142,30 +191,16 @@ private slots:
     void withoutATranslationEveryTextIsTheDesignedOne() {
         QVERIFY(Open());
         QCOMPARE(Window->windowTitle(), QStringLiteral("Plovari, the board game"));
-        QStringList menus;
-        for (const MenuCaption& caption : CaptionsOf(*Window->menuBar())) {
-            menus << caption.Caption;
+        // Every menu text is its source text, untouched.
+        const QHash<QString, QString> sources = MessagesOf(QStringLiteral(PLOVARI_SOURCE_TEXTS));
+        QStringList sourceTexts;
+        for (auto source = sources.cbegin(); source != sources.cend(); ++source) {
+            sourceTexts << source.key().section(QLatin1Char('|'), 1, 1);
         }
-        QCOMPARE(menus, (QStringList{"&File",
-                                     "&Restart game",
-                                     "&Quit",
-                                     "&Option",
-                                     "&Step by step",
-                                     "S&low",
-                                     "&Fast",
-                                     "&Players",
-                                     "&2",
-                                     "&3",
-                                     "&4",
-                                     "&5",
-                                     "&6",
-                                     "Finish &Line",
-                                     "200",
-                                     "500",
-                                     "1000",
-                                     "&Help",
-                                     "&About Plovari",
-                                     "What is &this?"}));
+        for (const MenuCaption& caption : CaptionsOf(*Window->menuBar())) {
+            QVERIFY2(sourceTexts.contains(caption.Caption), qPrintable(caption.Caption));
+        }
+        QCOMPARE(Window->menuBar()->actions().size(), 5);
         QCOMPARE(ContinueButton()->text(), QStringLiteral("Start"));
         QCOMPARE(Find<QLabel>(*Window, "Label1", 0)->text(), QStringLiteral("Lw  Rg  Md  Hi"));
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
@@ -238,10 +273,20 @@ private slots:
             QVERIFY2(!keys.contains(key),
                      qPrintable(caption.Caption + QStringLiteral(" repeats an access key")));
             keys << key;
+            // Drawn with its key, the caption keeps the glyphs it has without one.
+            const QWidget& drawnBy = caption.Menu.isEmpty()
+                                         ? static_cast<const QWidget&>(*Window->menuBar())
+                                         : *Find<QMenu>(*Window, caption.Menu);
+            QVERIFY2(GlyphsOf(caption.Caption, drawnBy.font(), true) ==
+                         GlyphsOf(caption.Caption, drawnBy.font(), false),
+                     qPrintable(caption.Caption + QStringLiteral(": the access key changes "
+                                                                 "how the word is drawn")));
         }
 
         // Direction: the menus follow the language; the board keeps its designed geometry.
-        const bool rightToLeft = language == QLatin1String("ar") || language == QLatin1String("he");
+        const bool rightToLeft =
+            QStringList{QStringLiteral("ar"), QStringLiteral("fa"), QStringLiteral("he")}.contains(
+                language);
         QCOMPARE(QGuiApplication::layoutDirection(),
                  rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         QVERIFY(Window->menuBar()->isRightToLeft() == rightToLeft);
@@ -266,6 +311,24 @@ private slots:
         const HelpLinks help = LinksOf(*browser->document());
         QVERIFY(help.Links.size() >= 6);
         QVERIFY2(help.Broken().isEmpty(), qPrintable(help.Broken().join(QStringLiteral(", "))));
+        // An anchored heading is one run of text, so that no anchor splits its first word.
+        for (QTextBlock block = browser->document()->begin(); block.isValid();
+             block = block.next()) {
+            auto fragment = block.begin();
+            if (!fragment.fragment().charFormat().anchorNames().isEmpty()) {
+                QVERIFY2((++fragment).atEnd(), qPrintable(block.text()));
+            }
+        }
+        // Made from the English help: the same anchors, links and style.
+        HelpViewer english;
+        english.Open(QStringLiteral("Plovari.hlp"), HelpContents,
+                     {QStringLiteral(PLOVARI_HELP_FOLDER)});
+        const HelpLinks englishHelp =
+            LinksOf(*english.findChild<QTextBrowser*>(QStringLiteral("HelpText"))->document());
+        QCOMPARE(help.Anchors, englishHelp.Anchors);
+        QCOMPARE(help.Links, englishHelp.Links);
+        QCOMPARE(StyleOf(browser->source().toLocalFile()),
+                 StyleOf(QStringLiteral(PLOVARI_HELP_FOLDER "/Plovari.hlp")));
     }
 };
 

@@ -1,0 +1,484 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Low</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Lw&quot;).</extracomment>
+        <translation>Baix</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Rg&quot;).</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Md&quot;).</extracomment>
+        <translation>Mitjà</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Hi&quot;).</extracomment>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>the mean of all dice</source>
+        <extracomment>What the mode Low gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>la mitjana de tots els daus</translation>
+    </message>
+    <message>
+        <source>your own die</source>
+        <extracomment>What the mode Regular gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>el teu dau</translation>
+    </message>
+    <message>
+        <source>points for every other player who rolled the same number</source>
+        <extracomment>What the mode Medium gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>punts per cada un dels altres jugadors que ha tret el mateix número</translation>
+    </message>
+    <message>
+        <source>a payout for the highest die</source>
+        <extracomment>What the mode High gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>un premi pel dau més alt</translation>
+    </message>
+    <message>
+        <source>Player %1 (%2)</source>
+        <extracomment>A player named by number and colour, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>Jugador %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mode of %1: %2</source>
+        <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;; %2 what the mode gains.</extracomment>
+        <translation>Mode del %1: %2</translation>
+    </message>
+    <message>
+        <source>Player %1 score</source>
+        <extracomment>The score box of player number %1.</extracomment>
+        <translation>Puntuació del jugador %1</translation>
+    </message>
+    <message>
+        <source>Points of %1</source>
+        <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>Punts del %1</translation>
+    </message>
+    <message>
+        <source>Player %1 die</source>
+        <extracomment>The picture of the die that player number %1 rolled.</extracomment>
+        <translation>Dau del jugador %1</translation>
+    </message>
+    <message>
+        <source>Player %1 marker</source>
+        <extracomment>The marker that runs in the lane of player number %1.</extracomment>
+        <translation>Fitxa del jugador %1</translation>
+    </message>
+    <message>
+        <source>Starts the race</source>
+        <extracomment>What the continue button does while it shows &quot;Start&quot;.</extracomment>
+        <translation>Comença la cursa</translation>
+    </message>
+    <message>
+        <source>Resumes the race</source>
+        <extracomment>What the continue button does while it shows &quot;Continue&quot;.</extracomment>
+        <translation>Reprèn la cursa</translation>
+    </message>
+    <message>
+        <source>Puts every racer back at the start</source>
+        <extracomment>What the continue button does while it shows &quot;Restart&quot;.</extracomment>
+        <translation>Torna tothom a la sortida</translation>
+    </message>
+    <message>
+        <source>Modes and scores</source>
+        <extracomment>The panel holding every player&apos;s mode buttons, die and score.</extracomment>
+        <translation>Modes i puntuacions</translation>
+    </message>
+    <message>
+        <source>Columns of the mode buttons: Low, Regular, Medium, High</source>
+        <extracomment>Describes the column heads &quot;Lw Rg Md Hi&quot;; use the same mode names as the mode buttons.</extracomment>
+        <translation>Columnes dels botons de mode: Baix, Normal, Mitjà, Alt</translation>
+    </message>
+    <message>
+        <source>Pause: press any key</source>
+        <extracomment>The invisible box that holds the focus during a race.</extracomment>
+        <translation>Pausa: prem qualsevol tecla</translation>
+    </message>
+    <message>
+        <source>Holds the focus while the race runs, so that any key pauses it</source>
+        <translation>Manté el focus durant la cursa, perquè qualsevol tecla la posi en pausa</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <extracomment>Player colour, as in &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>groc</translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <extracomment>Player colour, as in &quot;Player 2 (navy)&quot;: a dark blue.</extracomment>
+        <translation>blau marí</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <extracomment>Player colour, as in &quot;Player 3 (red)&quot;.</extracomment>
+        <translation>vermell</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <extracomment>Player colour, as in &quot;Player 4 (green)&quot;.</extracomment>
+        <translation>verd</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <extracomment>Player colour, as in &quot;Player 5 (orange)&quot;.</extracomment>
+        <translation>taronja</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <extracomment>Player colour, as in &quot;Player 6 (purple)&quot;.</extracomment>
+        <translation>morat</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu title. The five titles share a bar 687 pixels wide; access keys unique among them.</extracomment>
+        <translation>&amp;Fitxer</translation>
+    </message>
+    <message>
+        <source>&amp;Restart game</source>
+        <extracomment>File menu: puts every racer back at the start.</extracomment>
+        <translation>&amp;Reinicia la partida</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <extracomment>File menu: closes the game.</extracomment>
+        <translation>&amp;Surt</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <extracomment>Menu title of the pace commands.</extracomment>
+        <translation>&amp;Opcions</translation>
+    </message>
+    <message>
+        <source>&amp;Step by step</source>
+        <extracomment>Option menu: a pace that plays one turn per click of the continue button.</extracomment>
+        <translation>&amp;Pas a pas</translation>
+    </message>
+    <message>
+        <source>S&amp;low</source>
+        <extracomment>Option menu: the slow pace, a turn every second.</extracomment>
+        <translation>&amp;Lent</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <extracomment>Option menu: the fast pace, a turn every 150 ms.</extracomment>
+        <translation>&amp;Ràpid</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <extracomment>Menu title of the player counts.</extracomment>
+        <translation>&amp;Jugadors</translation>
+    </message>
+    <message>
+        <source>&amp;2</source>
+        <extracomment>Players menu: a race of two players.</extracomment>
+        <translation>&amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;3</source>
+        <extracomment>Players menu: a race of three players.</extracomment>
+        <translation>&amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;4</source>
+        <extracomment>Players menu: a race of four players.</extracomment>
+        <translation>&amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;5</source>
+        <extracomment>Players menu: a race of five players.</extracomment>
+        <translation>&amp;5</translation>
+    </message>
+    <message>
+        <source>&amp;6</source>
+        <extracomment>Players menu: a race of six players.</extracomment>
+        <translation>&amp;6</translation>
+    </message>
+    <message>
+        <source>Finish &amp;Line</source>
+        <extracomment>Menu title of the finish lines, the score that ends a race.</extracomment>
+        <translation>&amp;Meta</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <extracomment>Finish Line menu: the race ends at 200 points. Give it an access key (&quot;&amp;200&quot;), which the English menu lacks.</extracomment>
+        <translation>&amp;200</translation>
+    </message>
+    <message>
+        <source>500</source>
+        <extracomment>Finish Line menu: the race ends at 500 points. Give it an access key (&quot;&amp;500&quot;).</extracomment>
+        <translation>&amp;500</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <extracomment>Finish Line menu: the race ends at 1000 points. Give it an access key (&quot;&amp;1000&quot;).</extracomment>
+        <translation>&amp;1000</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu title.</extracomment>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovari</source>
+        <extracomment>Help menu: opens the About window.</extracomment>
+        <translation>&amp;Quant a Plovari</translation>
+    </message>
+    <message>
+        <source>What is &amp;this?</source>
+        <extracomment>Help menu: opens the game&apos;s help at its contents.</extracomment>
+        <translation>Què és &amp;això?</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Plovari icon</source>
+        <extracomment>The program&apos;s icon, as a screen reader names it.</extracomment>
+        <translation>Icona de Plovari</translation>
+    </message>
+    <message>
+        <source>showing 1</source>
+        <extracomment>A die picture, after &quot;Player 1 die&quot;: the face with one pip.</extracomment>
+        <translation>mostra un 1</translation>
+    </message>
+    <message>
+        <source>showing 2</source>
+        <translation>mostra un 2</translation>
+    </message>
+    <message>
+        <source>showing 3</source>
+        <translation>mostra un 3</translation>
+    </message>
+    <message>
+        <source>showing 4</source>
+        <translation>mostra un 4</translation>
+    </message>
+    <message>
+        <source>showing 5</source>
+        <translation>mostra un 5</translation>
+    </message>
+    <message>
+        <source>showing 6</source>
+        <translation>mostra un 6</translation>
+    </message>
+    <message>
+        <source>smiley: Regular</source>
+        <extracomment>A marker&apos;s picture: what it shows, then the mode it stands for.</extracomment>
+        <translation>cara somrient: Normal</translation>
+    </message>
+    <message>
+        <source>handshake: Low</source>
+        <translation>encaixada de mans: Baix</translation>
+    </message>
+    <message>
+        <source>traffic light showing green: Medium, scored</source>
+        <translation>semàfor en verd: Mitjà, ha puntuat</translation>
+    </message>
+    <message>
+        <source>traffic light showing red: Medium, no match</source>
+        <translation>semàfor en vermell: Mitjà, cap coincidència</translation>
+    </message>
+    <message>
+        <source>sign with an arrow up and 50: High, scored</source>
+        <translation>senyal amb una fletxa cap amunt i un 50: Alt, ha puntuat</translation>
+    </message>
+    <message>
+        <source>stop sign: High, not the highest die</source>
+        <translation>senyal d’estop: Alt, no és el dau més alt</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>plovari-help</name>
+    <message>
+        <source>usage: plovari-help FILE COMMAND
+Shows the help file FILE, a bare file name, for help command COMMAND (3: its contents).
+</source>
+        <extracomment>The help viewer&apos;s usage line. Keep &quot;plovari-help&quot; as it is; FILE and COMMAND may be translated.</extracomment>
+        <translation>ús: plovari-help FITXER ORDRE
+Mostra el fitxer d’ajuda FITXER, un nom de fitxer sense carpeta, amb l’ordre d’ajuda ORDRE (3: l’índex).
+</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::AboutPlovari</name>
+    <message>
+        <source>Plovari version %1
+by the Plovari developers</source>
+        <extracomment>The About window&apos;s first label, 193 pixels wide; %1 is the version number, e.g. 1.0.0.</extracomment>
+        <translation>Plovari versió %1
+per l’equip de Plovari</translation>
+    </message>
+    <message>
+        <source>About Plovari</source>
+        <extracomment>The About window&apos;s title.</extracomment>
+        <translation>Quant a Plovari</translation>
+    </message>
+    <message>
+        <source>Any comments or bug reports can be sent to %1</source>
+        <extracomment>A label 185 pixels wide; %1 is the authors&apos; e-mail address.</extracomment>
+        <translation>Envia’ns comentaris i errors a %1</translation>
+    </message>
+    <message>
+        <source>Check out %1 for other software, short stories and merchandise.</source>
+        <extracomment>A label 193 pixels wide; %1 is the makers&apos; web address.</extracomment>
+        <translation>Visita %1 per trobar-hi més programes, contes i productes.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ColumnHeads</name>
+    <message>
+        <source>Lw  Rg  Md  Hi</source>
+        <extracomment>The heads of the four mode columns Low, Regular, Medium and High, separated by two blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters or 1 CJK character, and keep the blanks between them.</extracomment>
+        <translation>Ba  No  Mi  Al</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::CommonDialog</name>
+    <message>
+        <source>Help not available</source>
+        <extracomment>Title of the warning shown when the help viewer program cannot be started.</extracomment>
+        <translation>L’ajuda no està disponible</translation>
+    </message>
+    <message>
+        <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
+        <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
+        <translation>No s’ha pogut iniciar el visualitzador de l’ajuda, així que no es pot mostrar el fitxer d’ajuda «%1». La partida continua.</translation>
+    </message>
+    <message>
+        <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
+        <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
+        <translation>S’ha cercat el visualitzador de l’ajuda plovari-help a %1 (%2). Ve amb el joc: si tornes a instal·lar Plovari, hi tornarà a ser.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <extracomment>The help viewer&apos;s title until a help file names its own.</extracomment>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Text de l’ajuda</translation>
+    </message>
+    <message>
+        <source>The help topic shown; its links lead to other topics</source>
+        <translation>El tema d’ajuda que es mostra; els seus enllaços porten a altres temes</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navegació</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>Í&amp;ndex</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>&amp;Enrere</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>En&amp;davant</translation>
+    </message>
+    <message>
+        <source>Shows the help file&apos;s contents</source>
+        <translation>Mostra l’índex del fitxer d’ajuda</translation>
+    </message>
+    <message>
+        <source>Goes back to the topic shown before</source>
+        <translation>Torna al tema que es mostrava abans</translation>
+    </message>
+    <message>
+        <source>Goes forward to the topic left with Back</source>
+        <translation>Avança al tema que has deixat amb Enrere</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Help command not supported</source>
+        <translation>Ordre d’ajuda no admesa</translation>
+    </message>
+    <message>
+        <source>This help viewer cannot carry out help command %1 for “%2”. It opens help files at their contents (help command %3).</source>
+        <translation>Aquest visualitzador de l’ajuda no pot executar l’ordre d’ajuda %1 per a «%2». Obre els fitxers d’ajuda per l’índex (ordre d’ajuda %3).</translation>
+    </message>
+    <message>
+        <source>Help file not opened</source>
+        <translation>No s’ha obert el fitxer d’ajuda</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bare file name. The help viewer opens only help files named without a folder, from the places it knows.</source>
+        <translation>«%1» no és només un nom de fitxer. El visualitzador de l’ajuda només obre fitxers d’ajuda indicats sense carpeta, dels llocs que coneix.</translation>
+    </message>
+    <message>
+        <source>The help file “%1” was not found. The help viewer looked in:</source>
+        <translation>No s’ha trobat el fitxer d’ajuda «%1». El visualitzador de l’ajuda ha cercat a:</translation>
+    </message>
+    <message>
+        <source>Help file not found</source>
+        <translation>No s’ha trobat el fitxer d’ajuda</translation>
+    </message>
+    <message>
+        <source>Help file cannot be read</source>
+        <translation>No es pot llegir el fitxer d’ajuda</translation>
+    </message>
+    <message>
+        <source>The help file “%1” was found at %2 but could not be read: %3.</source>
+        <translation>S’ha trobat el fitxer d’ajuda «%1» a %2, però no s’ha pogut llegir: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::PlovariMainForm</name>
+    <message>
+        <source>Plovari, the board game</source>
+        <extracomment>The main window&apos;s title.</extracomment>
+        <translation>Plovari, el joc de taula</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <extracomment>The continue button&apos;s caption before the game has set up the race; no player sees it for long. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>inicia</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The continue button: a click starts the race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Inicia</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Reinicia</translation>
+    </message>
+</context>
+</TS>

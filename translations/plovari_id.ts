@@ -1,0 +1,484 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="id">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Low</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Lw&quot;).</extracomment>
+        <translation>Rendah</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Rg&quot;).</extracomment>
+        <translation>Biasa</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Md&quot;).</extracomment>
+        <translation>Sedang</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Hi&quot;).</extracomment>
+        <translation>Tinggi</translation>
+    </message>
+    <message>
+        <source>the mean of all dice</source>
+        <extracomment>What the mode Low gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>rata-rata semua dadu</translation>
+    </message>
+    <message>
+        <source>your own die</source>
+        <extracomment>What the mode Regular gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>dadumu sendiri</translation>
+    </message>
+    <message>
+        <source>points for every other player who rolled the same number</source>
+        <extracomment>What the mode Medium gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>poin untuk setiap pemain lain yang melempar angka yang sama</translation>
+    </message>
+    <message>
+        <source>a payout for the highest die</source>
+        <extracomment>What the mode High gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>hadiah poin untuk dadu tertinggi</translation>
+    </message>
+    <message>
+        <source>Player %1 (%2)</source>
+        <extracomment>A player named by number and colour, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>Pemain %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mode of %1: %2</source>
+        <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;; %2 what the mode gains.</extracomment>
+        <translation>Mode %1: %2</translation>
+    </message>
+    <message>
+        <source>Player %1 score</source>
+        <extracomment>The score box of player number %1.</extracomment>
+        <translation>Skor pemain %1</translation>
+    </message>
+    <message>
+        <source>Points of %1</source>
+        <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>Poin %1</translation>
+    </message>
+    <message>
+        <source>Player %1 die</source>
+        <extracomment>The picture of the die that player number %1 rolled.</extracomment>
+        <translation>Dadu pemain %1</translation>
+    </message>
+    <message>
+        <source>Player %1 marker</source>
+        <extracomment>The marker that runs in the lane of player number %1.</extracomment>
+        <translation>Bidak pemain %1</translation>
+    </message>
+    <message>
+        <source>Starts the race</source>
+        <extracomment>What the continue button does while it shows &quot;Start&quot;.</extracomment>
+        <translation>Memulai balapan</translation>
+    </message>
+    <message>
+        <source>Resumes the race</source>
+        <extracomment>What the continue button does while it shows &quot;Continue&quot;.</extracomment>
+        <translation>Melanjutkan balapan</translation>
+    </message>
+    <message>
+        <source>Puts every racer back at the start</source>
+        <extracomment>What the continue button does while it shows &quot;Restart&quot;.</extracomment>
+        <translation>Mengembalikan semua pembalap ke garis start</translation>
+    </message>
+    <message>
+        <source>Modes and scores</source>
+        <extracomment>The panel holding every player&apos;s mode buttons, die and score.</extracomment>
+        <translation>Mode dan skor</translation>
+    </message>
+    <message>
+        <source>Columns of the mode buttons: Low, Regular, Medium, High</source>
+        <extracomment>Describes the column heads &quot;Lw Rg Md Hi&quot;; use the same mode names as the mode buttons.</extracomment>
+        <translation>Kolom tombol mode: Rendah, Biasa, Sedang, Tinggi</translation>
+    </message>
+    <message>
+        <source>Pause: press any key</source>
+        <extracomment>The invisible box that holds the focus during a race.</extracomment>
+        <translation>Jeda: tekan tombol apa saja</translation>
+    </message>
+    <message>
+        <source>Holds the focus while the race runs, so that any key pauses it</source>
+        <translation>Menahan fokus selama balapan berjalan, agar tombol apa saja bisa menjedanya</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <extracomment>Player colour, as in &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>kuning</translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <extracomment>Player colour, as in &quot;Player 2 (navy)&quot;: a dark blue.</extracomment>
+        <translation>biru tua</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <extracomment>Player colour, as in &quot;Player 3 (red)&quot;.</extracomment>
+        <translation>merah</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <extracomment>Player colour, as in &quot;Player 4 (green)&quot;.</extracomment>
+        <translation>hijau</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <extracomment>Player colour, as in &quot;Player 5 (orange)&quot;.</extracomment>
+        <translation>oranye</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <extracomment>Player colour, as in &quot;Player 6 (purple)&quot;.</extracomment>
+        <translation>ungu</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu title. The five titles share a bar 687 pixels wide; access keys unique among them.</extracomment>
+        <translation>&amp;Berkas</translation>
+    </message>
+    <message>
+        <source>&amp;Restart game</source>
+        <extracomment>File menu: puts every racer back at the start.</extracomment>
+        <translation>&amp;Ulangi permainan</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <extracomment>File menu: closes the game.</extracomment>
+        <translation>&amp;Keluar</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <extracomment>Menu title of the pace commands.</extracomment>
+        <translation>&amp;Opsi</translation>
+    </message>
+    <message>
+        <source>&amp;Step by step</source>
+        <extracomment>Option menu: a pace that plays one turn per click of the continue button.</extracomment>
+        <translation>&amp;Langkah demi langkah</translation>
+    </message>
+    <message>
+        <source>S&amp;low</source>
+        <extracomment>Option menu: the slow pace, a turn every second.</extracomment>
+        <translation>Lam&amp;bat</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <extracomment>Option menu: the fast pace, a turn every 150 ms.</extracomment>
+        <translation>&amp;Cepat</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <extracomment>Menu title of the player counts.</extracomment>
+        <translation>&amp;Pemain</translation>
+    </message>
+    <message>
+        <source>&amp;2</source>
+        <extracomment>Players menu: a race of two players.</extracomment>
+        <translation>&amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;3</source>
+        <extracomment>Players menu: a race of three players.</extracomment>
+        <translation>&amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;4</source>
+        <extracomment>Players menu: a race of four players.</extracomment>
+        <translation>&amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;5</source>
+        <extracomment>Players menu: a race of five players.</extracomment>
+        <translation>&amp;5</translation>
+    </message>
+    <message>
+        <source>&amp;6</source>
+        <extracomment>Players menu: a race of six players.</extracomment>
+        <translation>&amp;6</translation>
+    </message>
+    <message>
+        <source>Finish &amp;Line</source>
+        <extracomment>Menu title of the finish lines, the score that ends a race.</extracomment>
+        <translation>&amp;Garis Finis</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <extracomment>Finish Line menu: the race ends at 200 points. Give it an access key (&quot;&amp;200&quot;), which the English menu lacks.</extracomment>
+        <translation>&amp;200</translation>
+    </message>
+    <message>
+        <source>500</source>
+        <extracomment>Finish Line menu: the race ends at 500 points. Give it an access key (&quot;&amp;500&quot;).</extracomment>
+        <translation>&amp;500</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <extracomment>Finish Line menu: the race ends at 1000 points. Give it an access key (&quot;&amp;1000&quot;).</extracomment>
+        <translation>&amp;1000</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu title.</extracomment>
+        <translation>B&amp;antuan</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovari</source>
+        <extracomment>Help menu: opens the About window.</extracomment>
+        <translation>&amp;Tentang Plovari</translation>
+    </message>
+    <message>
+        <source>What is &amp;this?</source>
+        <extracomment>Help menu: opens the game&apos;s help at its contents.</extracomment>
+        <translation>&amp;Apa ini?</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Plovari icon</source>
+        <extracomment>The program&apos;s icon, as a screen reader names it.</extracomment>
+        <translation>Ikon Plovari</translation>
+    </message>
+    <message>
+        <source>showing 1</source>
+        <extracomment>A die picture, after &quot;Player 1 die&quot;: the face with one pip.</extracomment>
+        <translation>angka 1</translation>
+    </message>
+    <message>
+        <source>showing 2</source>
+        <translation>angka 2</translation>
+    </message>
+    <message>
+        <source>showing 3</source>
+        <translation>angka 3</translation>
+    </message>
+    <message>
+        <source>showing 4</source>
+        <translation>angka 4</translation>
+    </message>
+    <message>
+        <source>showing 5</source>
+        <translation>angka 5</translation>
+    </message>
+    <message>
+        <source>showing 6</source>
+        <translation>angka 6</translation>
+    </message>
+    <message>
+        <source>smiley: Regular</source>
+        <extracomment>A marker&apos;s picture: what it shows, then the mode it stands for.</extracomment>
+        <translation>wajah tersenyum: Biasa</translation>
+    </message>
+    <message>
+        <source>handshake: Low</source>
+        <translation>jabat tangan: Rendah</translation>
+    </message>
+    <message>
+        <source>traffic light showing green: Medium, scored</source>
+        <translation>lampu lalu lintas hijau: Sedang, dapat poin</translation>
+    </message>
+    <message>
+        <source>traffic light showing red: Medium, no match</source>
+        <translation>lampu lalu lintas merah: Sedang, tidak ada yang sama</translation>
+    </message>
+    <message>
+        <source>sign with an arrow up and 50: High, scored</source>
+        <translation>rambu dengan panah ke atas dan 50: Tinggi, dapat poin</translation>
+    </message>
+    <message>
+        <source>stop sign: High, not the highest die</source>
+        <translation>rambu berhenti: Tinggi, bukan dadu tertinggi</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>plovari-help</name>
+    <message>
+        <source>usage: plovari-help FILE COMMAND
+Shows the help file FILE, a bare file name, for help command COMMAND (3: its contents).
+</source>
+        <extracomment>The help viewer&apos;s usage line. Keep &quot;plovari-help&quot; as it is; FILE and COMMAND may be translated.</extracomment>
+        <translation>cara pakai: plovari-help BERKAS PERINTAH
+Menampilkan berkas bantuan BERKAS, hanya nama berkas tanpa folder, untuk perintah bantuan PERINTAH (3: daftar isinya).
+</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::AboutPlovari</name>
+    <message>
+        <source>Plovari version %1
+by the Plovari developers</source>
+        <extracomment>The About window&apos;s first label, 193 pixels wide; %1 is the version number, e.g. 1.0.0.</extracomment>
+        <translation>Plovari versi %1
+oleh pengembang Plovari</translation>
+    </message>
+    <message>
+        <source>About Plovari</source>
+        <extracomment>The About window&apos;s title.</extracomment>
+        <translation>Tentang Plovari</translation>
+    </message>
+    <message>
+        <source>Any comments or bug reports can be sent to %1</source>
+        <extracomment>A label 185 pixels wide; %1 is the authors&apos; e-mail address.</extracomment>
+        <translation>Kirim komentar atau laporan bug ke %1</translation>
+    </message>
+    <message>
+        <source>Check out %1 for other software, short stories and merchandise.</source>
+        <extracomment>A label 193 pixels wide; %1 is the makers&apos; web address.</extracomment>
+        <translation>Kunjungi %1 untuk perangkat lunak lain, cerita pendek, dan suvenir.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ColumnHeads</name>
+    <message>
+        <source>Lw  Rg  Md  Hi</source>
+        <extracomment>The heads of the four mode columns Low, Regular, Medium and High, separated by two blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters or 1 CJK character, and keep the blanks between them.</extracomment>
+        <translation>Rd  Bs  Sd  Tg</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::CommonDialog</name>
+    <message>
+        <source>Help not available</source>
+        <extracomment>Title of the warning shown when the help viewer program cannot be started.</extracomment>
+        <translation>Bantuan tidak tersedia</translation>
+    </message>
+    <message>
+        <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
+        <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
+        <translation>Penampil bantuan tidak dapat dijalankan, jadi berkas bantuan “%1” tidak dapat ditampilkan. Permainan tetap berjalan.</translation>
+    </message>
+    <message>
+        <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
+        <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
+        <translation>Penampil bantuan plovari-help dicari di %1 (%2). Penampil ini disertakan dalam permainan: memasang ulang Plovari akan mengembalikannya.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <extracomment>The help viewer&apos;s title until a help file names its own.</extracomment>
+        <translation>Bantuan</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Teks bantuan</translation>
+    </message>
+    <message>
+        <source>The help topic shown; its links lead to other topics</source>
+        <translation>Topik bantuan yang ditampilkan; tautannya menuju topik lain</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Navigasi</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>&amp;Daftar Isi</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>&amp;Kembali</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>&amp;Maju</translation>
+    </message>
+    <message>
+        <source>Shows the help file&apos;s contents</source>
+        <translation>Menampilkan daftar isi berkas bantuan</translation>
+    </message>
+    <message>
+        <source>Goes back to the topic shown before</source>
+        <translation>Kembali ke topik yang ditampilkan sebelumnya</translation>
+    </message>
+    <message>
+        <source>Goes forward to the topic left with Back</source>
+        <translation>Maju ke topik yang ditinggalkan dengan Kembali</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>Help command not supported</source>
+        <translation>Perintah bantuan tidak didukung</translation>
+    </message>
+    <message>
+        <source>This help viewer cannot carry out help command %1 for “%2”. It opens help files at their contents (help command %3).</source>
+        <translation>Penampil bantuan ini tidak dapat menjalankan perintah bantuan %1 untuk “%2”. Penampil ini membuka berkas bantuan pada daftar isinya (perintah bantuan %3).</translation>
+    </message>
+    <message>
+        <source>Help file not opened</source>
+        <translation>Berkas bantuan tidak dibuka</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bare file name. The help viewer opens only help files named without a folder, from the places it knows.</source>
+        <translation>“%1” bukan nama berkas saja. Penampil bantuan hanya membuka berkas bantuan yang dinamai tanpa folder, dari tempat yang dikenalnya.</translation>
+    </message>
+    <message>
+        <source>The help file “%1” was not found. The help viewer looked in:</source>
+        <translation>Berkas bantuan “%1” tidak ditemukan. Penampil bantuan sudah mencari di:</translation>
+    </message>
+    <message>
+        <source>Help file not found</source>
+        <translation>Berkas bantuan tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>Help file cannot be read</source>
+        <translation>Berkas bantuan tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>The help file “%1” was found at %2 but could not be read: %3.</source>
+        <translation>Berkas bantuan “%1” ditemukan di %2, tetapi tidak dapat dibaca: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::PlovariMainForm</name>
+    <message>
+        <source>Plovari, the board game</source>
+        <extracomment>The main window&apos;s title.</extracomment>
+        <translation>Plovari, permainan papan</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <extracomment>The continue button&apos;s caption before the game has set up the race; no player sees it for long. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Mulai</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The continue button: a click starts the race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Mulai</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Lanjut</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Ulangi</translation>
+    </message>
+</context>
+</TS>

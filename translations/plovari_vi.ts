@@ -1,0 +1,484 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="vi">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Low</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Lw&quot;).</extracomment>
+        <translation>Thấp</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Rg&quot;).</extracomment>
+        <translation>Chuẩn</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Md&quot;).</extracomment>
+        <translation>Trung</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <extracomment>Mode name, read by a screen reader on the mode button (the column head &quot;Hi&quot;).</extracomment>
+        <translation>Cao</translation>
+    </message>
+    <message>
+        <source>the mean of all dice</source>
+        <extracomment>What the mode Low gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>trung bình cộng của mọi xúc xắc</translation>
+    </message>
+    <message>
+        <source>your own die</source>
+        <extracomment>What the mode Regular gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>xúc xắc của chính bạn</translation>
+    </message>
+    <message>
+        <source>points for every other player who rolled the same number</source>
+        <extracomment>What the mode Medium gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>điểm cho mỗi người chơi khác gieo được cùng số</translation>
+    </message>
+    <message>
+        <source>a payout for the highest die</source>
+        <extracomment>What the mode High gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
+        <translation>điểm thưởng cho xúc xắc cao nhất</translation>
+    </message>
+    <message>
+        <source>Player %1 (%2)</source>
+        <extracomment>A player named by number and colour, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>Người chơi %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Mode of %1: %2</source>
+        <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;; %2 what the mode gains.</extracomment>
+        <translation>Chế độ của %1: %2</translation>
+    </message>
+    <message>
+        <source>Player %1 score</source>
+        <extracomment>The score box of player number %1.</extracomment>
+        <translation>Điểm của người chơi %1</translation>
+    </message>
+    <message>
+        <source>Points of %1</source>
+        <extracomment>%1 is a player, e.g. &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>Điểm của %1</translation>
+    </message>
+    <message>
+        <source>Player %1 die</source>
+        <extracomment>The picture of the die that player number %1 rolled.</extracomment>
+        <translation>Xúc xắc của người chơi %1</translation>
+    </message>
+    <message>
+        <source>Player %1 marker</source>
+        <extracomment>The marker that runs in the lane of player number %1.</extracomment>
+        <translation>Quân cờ của người chơi %1</translation>
+    </message>
+    <message>
+        <source>Starts the race</source>
+        <extracomment>What the continue button does while it shows &quot;Start&quot;.</extracomment>
+        <translation>Bắt đầu cuộc đua</translation>
+    </message>
+    <message>
+        <source>Resumes the race</source>
+        <extracomment>What the continue button does while it shows &quot;Continue&quot;.</extracomment>
+        <translation>Tiếp tục cuộc đua</translation>
+    </message>
+    <message>
+        <source>Puts every racer back at the start</source>
+        <extracomment>What the continue button does while it shows &quot;Restart&quot;.</extracomment>
+        <translation>Đưa mọi người chơi về vạch xuất phát</translation>
+    </message>
+    <message>
+        <source>Modes and scores</source>
+        <extracomment>The panel holding every player&apos;s mode buttons, die and score.</extracomment>
+        <translation>Chế độ và điểm</translation>
+    </message>
+    <message>
+        <source>Columns of the mode buttons: Low, Regular, Medium, High</source>
+        <extracomment>Describes the column heads &quot;Lw Rg Md Hi&quot;; use the same mode names as the mode buttons.</extracomment>
+        <translation>Các cột nút chế độ: Thấp, Chuẩn, Trung, Cao</translation>
+    </message>
+    <message>
+        <source>Pause: press any key</source>
+        <extracomment>The invisible box that holds the focus during a race.</extracomment>
+        <translation>Tạm dừng: nhấn phím bất kỳ</translation>
+    </message>
+    <message>
+        <source>Holds the focus while the race runs, so that any key pauses it</source>
+        <translation>Giữ tiêu điểm khi cuộc đua đang chạy, để phím bất kỳ đều tạm dừng được cuộc đua</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <extracomment>Player colour, as in &quot;Player 1 (yellow)&quot;.</extracomment>
+        <translation>vàng</translation>
+    </message>
+    <message>
+        <source>navy</source>
+        <extracomment>Player colour, as in &quot;Player 2 (navy)&quot;: a dark blue.</extracomment>
+        <translation>xanh dương đậm</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <extracomment>Player colour, as in &quot;Player 3 (red)&quot;.</extracomment>
+        <translation>đỏ</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <extracomment>Player colour, as in &quot;Player 4 (green)&quot;.</extracomment>
+        <translation>xanh lá</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <extracomment>Player colour, as in &quot;Player 5 (orange)&quot;.</extracomment>
+        <translation>cam</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <extracomment>Player colour, as in &quot;Player 6 (purple)&quot;.</extracomment>
+        <translation>tím</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu title. The five titles share a bar 687 pixels wide; access keys unique among them.</extracomment>
+        <translation>&amp;Tệp</translation>
+    </message>
+    <message>
+        <source>&amp;Restart game</source>
+        <extracomment>File menu: puts every racer back at the start.</extracomment>
+        <translation>&amp;Chơi lại từ đầu</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <extracomment>File menu: closes the game.</extracomment>
+        <translation>&amp;Thoát</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <extracomment>Menu title of the pace commands.</extracomment>
+        <translation>Tùy &amp;chọn</translation>
+    </message>
+    <message>
+        <source>&amp;Step by step</source>
+        <extracomment>Option menu: a pace that plays one turn per click of the continue button.</extracomment>
+        <translation>Từng &amp;bước</translation>
+    </message>
+    <message>
+        <source>S&amp;low</source>
+        <extracomment>Option menu: the slow pace, a turn every second.</extracomment>
+        <translation>&amp;Chậm</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <extracomment>Option menu: the fast pace, a turn every 150 ms.</extracomment>
+        <translation>&amp;Nhanh</translation>
+    </message>
+    <message>
+        <source>&amp;Players</source>
+        <extracomment>Menu title of the player counts.</extracomment>
+        <translation>&amp;Người chơi</translation>
+    </message>
+    <message>
+        <source>&amp;2</source>
+        <extracomment>Players menu: a race of two players.</extracomment>
+        <translation>&amp;2</translation>
+    </message>
+    <message>
+        <source>&amp;3</source>
+        <extracomment>Players menu: a race of three players.</extracomment>
+        <translation>&amp;3</translation>
+    </message>
+    <message>
+        <source>&amp;4</source>
+        <extracomment>Players menu: a race of four players.</extracomment>
+        <translation>&amp;4</translation>
+    </message>
+    <message>
+        <source>&amp;5</source>
+        <extracomment>Players menu: a race of five players.</extracomment>
+        <translation>&amp;5</translation>
+    </message>
+    <message>
+        <source>&amp;6</source>
+        <extracomment>Players menu: a race of six players.</extracomment>
+        <translation>&amp;6</translation>
+    </message>
+    <message>
+        <source>Finish &amp;Line</source>
+        <extracomment>Menu title of the finish lines, the score that ends a race.</extracomment>
+        <translation>&amp;Vạch đích</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <extracomment>Finish Line menu: the race ends at 200 points. Give it an access key (&quot;&amp;200&quot;), which the English menu lacks.</extracomment>
+        <translation>&amp;200</translation>
+    </message>
+    <message>
+        <source>500</source>
+        <extracomment>Finish Line menu: the race ends at 500 points. Give it an access key (&quot;&amp;500&quot;).</extracomment>
+        <translation>&amp;500</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <extracomment>Finish Line menu: the race ends at 1000 points. Give it an access key (&quot;&amp;1000&quot;).</extracomment>
+        <translation>&amp;1000</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu title.</extracomment>
+        <translation>Trợ &amp;giúp</translation>
+    </message>
+    <message>
+        <source>&amp;About Plovari</source>
+        <extracomment>Help menu: opens the About window.</extracomment>
+        <translation>Giới thiệu &amp;Plovari</translation>
+    </message>
+    <message>
+        <source>What is &amp;this?</source>
+        <extracomment>Help menu: opens the game&apos;s help at its contents.</extracomment>
+        <translation>Đây là &amp;gì?</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Plovari icon</source>
+        <extracomment>The program&apos;s icon, as a screen reader names it.</extracomment>
+        <translation>Biểu tượng Plovari</translation>
+    </message>
+    <message>
+        <source>showing 1</source>
+        <extracomment>A die picture, after &quot;Player 1 die&quot;: the face with one pip.</extracomment>
+        <translation>mặt 1</translation>
+    </message>
+    <message>
+        <source>showing 2</source>
+        <translation>mặt 2</translation>
+    </message>
+    <message>
+        <source>showing 3</source>
+        <translation>mặt 3</translation>
+    </message>
+    <message>
+        <source>showing 4</source>
+        <translation>mặt 4</translation>
+    </message>
+    <message>
+        <source>showing 5</source>
+        <translation>mặt 5</translation>
+    </message>
+    <message>
+        <source>showing 6</source>
+        <translation>mặt 6</translation>
+    </message>
+    <message>
+        <source>smiley: Regular</source>
+        <extracomment>A marker&apos;s picture: what it shows, then the mode it stands for.</extracomment>
+        <translation>mặt cười: Chuẩn</translation>
+    </message>
+    <message>
+        <source>handshake: Low</source>
+        <translation>bắt tay: Thấp</translation>
+    </message>
+    <message>
+        <source>traffic light showing green: Medium, scored</source>
+        <translation>đèn giao thông xanh: Trung, có điểm</translation>
+    </message>
+    <message>
+        <source>traffic light showing red: Medium, no match</source>
+        <translation>đèn giao thông đỏ: Trung, không ai trùng số</translation>
+    </message>
+    <message>
+        <source>sign with an arrow up and 50: High, scored</source>
+        <translation>biển báo có mũi tên lên và số 50: Cao, có điểm</translation>
+    </message>
+    <message>
+        <source>stop sign: High, not the highest die</source>
+        <translation>biển báo dừng: Cao, không phải xúc xắc cao nhất</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>plovari-help</name>
+    <message>
+        <source>usage: plovari-help FILE COMMAND
+Shows the help file FILE, a bare file name, for help command COMMAND (3: its contents).
+</source>
+        <extracomment>The help viewer&apos;s usage line. Keep &quot;plovari-help&quot; as it is; FILE and COMMAND may be translated.</extracomment>
+        <translation>cách dùng: plovari-help TỆP LỆNH
+Hiển thị tệp trợ giúp TỆP (chỉ tên tệp, không kèm thư mục) theo lệnh trợ giúp LỆNH (3: mục lục).
+</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::AboutPlovari</name>
+    <message>
+        <source>Plovari version %1
+by the Plovari developers</source>
+        <extracomment>The About window&apos;s first label, 193 pixels wide; %1 is the version number, e.g. 1.0.0.</extracomment>
+        <translation>Plovari phiên bản %1
+của nhóm phát triển Plovari</translation>
+    </message>
+    <message>
+        <source>About Plovari</source>
+        <extracomment>The About window&apos;s title.</extracomment>
+        <translation>Giới thiệu Plovari</translation>
+    </message>
+    <message>
+        <source>Any comments or bug reports can be sent to %1</source>
+        <extracomment>A label 185 pixels wide; %1 is the authors&apos; e-mail address.</extracomment>
+        <translation>Góp ý và báo lỗi xin gửi về %1</translation>
+    </message>
+    <message>
+        <source>Check out %1 for other software, short stories and merchandise.</source>
+        <extracomment>A label 193 pixels wide; %1 is the makers&apos; web address.</extracomment>
+        <translation>Ghé %1 để xem phần mềm khác, truyện ngắn và quà lưu niệm.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ColumnHeads</name>
+    <message>
+        <source>Lw  Rg  Md  Hi</source>
+        <extracomment>The heads of the four mode columns Low, Regular, Medium and High, separated by two blanks. Each stands over a mode button 16 pixels wide: keep each to about 2 Latin letters or 1 CJK character, and keep the blanks between them.</extracomment>
+        <translation>Th  Ch  Tr  Ca</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::CommonDialog</name>
+    <message>
+        <source>Help not available</source>
+        <extracomment>Title of the warning shown when the help viewer program cannot be started.</extracomment>
+        <translation>Không mở được trợ giúp</translation>
+    </message>
+    <message>
+        <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
+        <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
+        <translation>Không khởi động được trình xem trợ giúp nên không thể hiển thị tệp trợ giúp “%1”. Trò chơi vẫn tiếp tục.</translation>
+    </message>
+    <message>
+        <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
+        <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
+        <translation>Đã tìm trình xem trợ giúp plovari-help tại %1 (%2). Trình này đi kèm trò chơi: cài đặt lại Plovari sẽ khôi phục nó.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::HelpViewer</name>
+    <message>
+        <source>Help</source>
+        <extracomment>The help viewer&apos;s title until a help file names its own.</extracomment>
+        <translation>Trợ giúp</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Nội dung trợ giúp</translation>
+    </message>
+    <message>
+        <source>The help topic shown; its links lead to other topics</source>
+        <translation>Chủ đề trợ giúp đang hiển thị; các liên kết dẫn tới những chủ đề khác</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>Điều hướng</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>&amp;Mục lục</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>&amp;Lùi</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
+        <translation>&amp;Tiến</translation>
+    </message>
+    <message>
+        <source>Shows the help file&apos;s contents</source>
+        <translation>Hiển thị mục lục của tệp trợ giúp</translation>
+    </message>
+    <message>
+        <source>Goes back to the topic shown before</source>
+        <translation>Quay lại chủ đề đã xem trước đó</translation>
+    </message>
+    <message>
+        <source>Goes forward to the topic left with Back</source>
+        <translation>Tiến tới chủ đề đã rời đi bằng nút Lùi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Đóng</translation>
+    </message>
+    <message>
+        <source>Help command not supported</source>
+        <translation>Lệnh trợ giúp không được hỗ trợ</translation>
+    </message>
+    <message>
+        <source>This help viewer cannot carry out help command %1 for “%2”. It opens help files at their contents (help command %3).</source>
+        <translation>Trình xem trợ giúp này không thực hiện được lệnh trợ giúp %1 cho “%2”. Trình chỉ mở tệp trợ giúp tại mục lục (lệnh trợ giúp %3).</translation>
+    </message>
+    <message>
+        <source>Help file not opened</source>
+        <translation>Không mở được tệp trợ giúp</translation>
+    </message>
+    <message>
+        <source>“%1” is not a bare file name. The help viewer opens only help files named without a folder, from the places it knows.</source>
+        <translation>“%1” không phải là tên tệp đơn thuần. Trình xem trợ giúp chỉ mở những tệp trợ giúp được gọi bằng tên không kèm thư mục, từ những nơi nó biết.</translation>
+    </message>
+    <message>
+        <source>The help file “%1” was not found. The help viewer looked in:</source>
+        <translation>Không tìm thấy tệp trợ giúp “%1”. Trình xem trợ giúp đã tìm ở:</translation>
+    </message>
+    <message>
+        <source>Help file not found</source>
+        <translation>Không tìm thấy tệp trợ giúp</translation>
+    </message>
+    <message>
+        <source>Help file cannot be read</source>
+        <translation>Không đọc được tệp trợ giúp</translation>
+    </message>
+    <message>
+        <source>The help file “%1” was found at %2 but could not be read: %3.</source>
+        <translation>Đã tìm thấy tệp trợ giúp “%1” tại %2 nhưng không đọc được: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::PlovariMainForm</name>
+    <message>
+        <source>Plovari, the board game</source>
+        <extracomment>The main window&apos;s title.</extracomment>
+        <translation>Plovari, trò chơi bàn cờ</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <extracomment>The continue button&apos;s caption before the game has set up the race; no player sees it for long. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Bắt đầu</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>The continue button: a click starts the race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Bắt đầu</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <extracomment>The continue button: a click resumes the paused race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Tiếp tục</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
+        <translation>Chơi lại</translation>
+    </message>
+</context>
+</TS>
