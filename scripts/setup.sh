@@ -16,6 +16,7 @@ packages=(
     fonts-dejavu-core fonts-noto-cjk fonts-lohit-deva clang-format
     desktop-file-utils appstream gettext po4a dpkg-dev scdoc lintian
     qt6-wayland weston xvfb xdotool
+    adwaita-qt6 qt6ct
 )
 for option in "$@"; do
     case "$option" in

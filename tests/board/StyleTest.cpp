@@ -1,7 +1,8 @@
-// The mode panel under every installed Qt style and under a dark palette: each mode button
-// shows its whole circle on its player's colour, the selected one and the focused one stand
-// out, and the scores stay legible. Judged by the pixels the window draws.
+// The mode panel under every Qt style that setup installs and under a dark palette: the column
+// heads stand over their buttons, the selected button and the focused one stand out, and the
+// scores stay legible. Judged by the pixels the window draws.
 #include "GameWindow.h"
+#include "HeadsOverButtons.h"
 #include "Layout.h"
 #include "OptionButton.h"
 
@@ -109,7 +110,12 @@ private slots:
         QFETCH(QString, style);
         QFETCH(bool, dark);
         if (!QStyleFactory::keys().contains(style, Qt::CaseInsensitive)) {
-            QSKIP(qPrintable(QStringLiteral("the style %1 is not installed").arg(style)));
+            // Setup installs every style named here: in CI a missing one is a fault.
+            const QString missing = QStringLiteral("the style %1 is not installed").arg(style);
+            if (qEnvironmentVariable("CI") == QLatin1String("true")) {
+                QFAIL(qPrintable(missing));
+            }
+            QSKIP(qPrintable(missing));
         }
         QApplication::setStyle(style);
         if (dark) {
@@ -124,20 +130,11 @@ private slots:
         PlayTurn(); // every player holds the highest die and scores
         TempText()->setFocus();
 
+        const QStringList offCentre = HeadsOffTheirButtons(*Find<QGroupBox>(*Window, "ModeFrame"));
+        QVERIFY2(offCentre.isEmpty(), qPrintable(offCentre.join(QLatin1Char('\n'))));
+
         for (int slot = 0; slot < 6; ++slot) {
             const QColor back = layout::PlayerColours.at(static_cast<std::size_t>(slot)).Fill;
-            const QRect inside = ModeButton("Low", slot)->rect().adjusted(1, 1, -1, -1);
-            for (const char* mode : {"Low", "Regular", "Medium", "High"}) {
-                const QString where = QStringLiteral("%1 of player %2").arg(mode).arg(slot);
-                const Marks circle = MarksOn(Drawn(*ModeButton(mode, slot)), back);
-                // Away from every edge and as wide as high: whole, not cut off by the button.
-                QVERIFY2(inside.contains(circle.Bounds), qPrintable(where));
-                QVERIFY2(circle.Bounds.width() >= 9, qPrintable(where));
-                QVERIFY2(std::abs(circle.Bounds.width() - circle.Bounds.height()) <= 1,
-                         qPrintable(where));
-                QVERIFY2(circle.Count >= circle.Bounds.width(), qPrintable(where));
-            }
-
             QRadioButton* regular = ModeButton("Regular", slot);
             const QImage unchecked = Drawn(*regular);
             const QImage checked = Drawn(*ModeButton("High", slot));

@@ -3,6 +3,7 @@
 #include "AboutPlovari.h"
 #include "FixedTexts.h"
 #include "GameWindow.h"
+#include "HeadsOverButtons.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -32,6 +33,7 @@ class TextFitTest : public QObject, private GameWindow {
               Find(*Window, "Label1", 0)->font().pointSizeF(),
               Window->menuBar()->font().pointSizeF());
         QStringList problems = FixedTextProblems(*Window, HeadRoom());
+        problems << HeadsOffTheirButtons(*Find<QGroupBox>(*Window, "ModeFrame"));
         for (QString& problem : problems) {
             problem.prepend(QString::fromUtf8(state) + QStringLiteral(": "));
         }

@@ -2,12 +2,13 @@
 
 #include "AccessibleRole.h"
 #include "Layout.h"
+#include "OptionButton.h"
 #include "TextFit.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QSvgRenderer>
 #include <cmath>
 
@@ -120,16 +121,19 @@ void ColumnHeads::SetHeads(const QString& heads) {
 }
 
 void ColumnHeads::paintEvent(QPaintEvent*) {
-    // The heads stand over the mode box below, whose left edge is the label's left edge.
-    const int indicator = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    // The heads stand over the mode box below, whose left edge is the label's left edge, each
+    // word's ink centred over the circle that its mode button draws, which is the same in
+    // every style; the word's advance may lie off its ink by a side bearing.
+    const qreal circle = OptionButton::IndicatorRectIn(layout::ModeButtonSize).center().x();
     const QStringList words = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const QFontMetricsF metrics(font(), this);
+    const qreal baseline = HeadRoom.height() - metrics.descent();
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     for (int column = 0; column < words.size() && column < 4; ++column) {
-        const int centre =
-            layout::ModeButtons.at(static_cast<std::size_t>(column)).x() + indicator / 2;
-        const QRect cell(centre - HeadRoom.width(), 0, 2 * HeadRoom.width(), HeadRoom.height());
-        painter.drawText(cell, Qt::AlignHCenter | Qt::AlignBottom, words.at(column));
+        const qreal centre = layout::ModeButtons.at(static_cast<std::size_t>(column)).x() + circle;
+        const QRectF ink = metrics.tightBoundingRect(words.at(column));
+        painter.drawText(QPointF(centre - ink.center().x(), baseline), words.at(column));
     }
 }
 

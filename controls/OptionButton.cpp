@@ -50,10 +50,10 @@ QColor ContrastingInk(const QColor& background) {
 OptionButton::OptionButton(const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent) {}
 
-QRectF OptionButton::IndicatorRect() const {
+QRectF OptionButton::IndicatorRectIn(QSize size) {
     // One pixel all round is kept for the focus ring.
-    const double side = std::min(width(), height()) - 2.0;
-    return {1.0, (height() - side) / 2.0, side, side};
+    const double side = std::min(size.width(), size.height()) - 2.0;
+    return {1.0, (size.height() - side) / 2.0, side, side};
 }
 
 bool OptionButton::hitButton(const QPoint& position) const {

@@ -19,7 +19,10 @@ public:
 
     /// Where the circle is drawn: at the left, as tall as the button leaves room for around
     /// it for the focus ring.
-    QRectF IndicatorRect() const;
+    QRectF IndicatorRect() const { return IndicatorRectIn(size()); }
+    /// Where the circle of a button of `size` is drawn, whatever the style: what the column
+    /// heads stand over.
+    static QRectF IndicatorRectIn(QSize size);
 
 protected:
     bool hitButton(const QPoint& position) const override;
