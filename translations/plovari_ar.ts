@@ -148,7 +148,7 @@
     <message>
         <source>&amp;Restart game</source>
         <extracomment>File menu: puts every racer back at the start.</extracomment>
-        <translation>إعادة بدء اللعبة (&amp;إ)</translation>
+        <translation>إعادة بدء اللعبة (&amp;ع)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -178,7 +178,7 @@
     <message>
         <source>&amp;Players</source>
         <extracomment>Menu title of the player counts.</extracomment>
-        <translation>اللاعبون (&amp;ا)</translation>
+        <translation>اللاعبون (&amp;ل)</translation>
     </message>
     <message>
         <source>&amp;2</source>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>traffic light showing green: Medium, scored</source>
-        <translation>إشارة مرور خضراء: وسط، سجّل</translation>
+        <translation>إشارة مرور خضراء: وسط، سجّل نقاطًا</translation>
     </message>
     <message>
         <source>traffic light showing red: Medium, no match</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>sign with an arrow up and 50: High, scored</source>
-        <translation>لافتة بسهم للأعلى و50: عالٍ، سجّل</translation>
+        <translation>لافتة بسهم للأعلى و50: عالٍ، سجّل نقاطًا</translation>
     </message>
     <message>
         <source>stop sign: High, not the highest die</source>
@@ -357,17 +357,17 @@ by the Plovari developers</source>
     <message>
         <source>Help not available</source>
         <extracomment>Title of the warning shown when the help viewer program cannot be started.</extracomment>
-        <translation>المساعدة غير متاحة</translation>
+        <translation>التعليمات غير متاحة</translation>
     </message>
     <message>
         <source>The help viewer could not be started, so the help file “%1” cannot be shown. The game goes on.</source>
         <extracomment>%1 is the help file&apos;s name, Plovari.hlp.</extracomment>
-        <translation>تعذّر تشغيل عارض المساعدة، لذلك لا يمكن عرض ملف المساعدة «%1». تستمر اللعبة.</translation>
+        <translation>تعذّر تشغيل عارض التعليمات، لذلك لا يمكن عرض ملف التعليمات «%1». تستمر اللعبة.</translation>
     </message>
     <message>
         <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
-        <translation>بُحث عن عارض المساعدة plovari-help في %1 (%2). يأتي مع اللعبة: إعادة تثبيت Plovari تعيده.</translation>
+        <translation>بُحث عن عارض التعليمات plovari-help في %1 (%2). يأتي العارض مع اللعبة، وإعادة تثبيت Plovari تعيده.</translation>
     </message>
 </context>
 <context>
@@ -392,7 +392,7 @@ by the Plovari developers</source>
     <message>
         <source>&amp;Contents</source>
         <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
-        <translation>المحتويات (&amp;ا)</translation>
+        <translation>المحتويات (&amp;م)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -402,7 +402,7 @@ by the Plovari developers</source>
     <message>
         <source>&amp;Forward</source>
         <extracomment>Toolbar button of the help viewer; its access key is unique among the three buttons.</extracomment>
-        <translation>تقدم (&amp;ت)</translation>
+        <translation>تقدّم (&amp;ت)</translation>
     </message>
     <message>
         <source>Shows the help file&apos;s contents</source>
@@ -414,7 +414,7 @@ by the Plovari developers</source>
     </message>
     <message>
         <source>Goes forward to the topic left with Back</source>
-        <translation>يتقدم إلى الموضوع الذي غادرته بزر رجوع</translation>
+        <translation>يتقدّم إلى الموضوع الذي غادرته بزر «رجوع»</translation>
     </message>
     <message>
         <source>Close</source>
@@ -478,7 +478,7 @@ by the Plovari developers</source>
     <message>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>من جديد</translation>
+        <translation>أعد البدء</translation>
     </message>
 </context>
 </TS>

@@ -31,7 +31,7 @@
     <message>
         <source>your own die</source>
         <extracomment>What the mode Regular gains, after &quot;Mode of Player 1 (yellow): &quot;.</extracomment>
-        <translation>הקובייה שלך</translation>
+        <translation>הקובייה של השחקן עצמו</translation>
     </message>
     <message>
         <source>points for every other player who rolled the same number</source>
@@ -367,7 +367,7 @@ by the Plovari developers</source>
     <message>
         <source>The help viewer plovari-help was looked for at %1 (%2). It comes with the game: installing Plovari again puts it back.</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
-        <translation>מציג העזרה plovari-help חופש ב־%1 (%2). הוא מגיע עם המשחק: התקנה מחדש של Plovari תחזיר אותו.</translation>
+        <translation>המשחק חיפש את מציג העזרה plovari-help ב־%1 (%2). המציג מגיע עם המשחק: התקנה מחדש של Plovari תחזיר אותו.</translation>
     </message>
 </context>
 <context>
@@ -463,12 +463,12 @@ by the Plovari developers</source>
     <message>
         <source>start</source>
         <extracomment>The continue button&apos;s caption before the game has set up the race; no player sees it for long. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>התחל</translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <source>Start</source>
         <extracomment>The continue button: a click starts the race. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>התחל</translation>
+        <translation>התחלה</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -478,7 +478,7 @@ by the Plovari developers</source>
     <message>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
-        <translation>מחדש</translation>
+        <translation>מרוץ חדש</translation>
     </message>
 </context>
 </TS>
