@@ -4,9 +4,11 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -78,7 +80,38 @@ QFont Resized(const QFont& base, qreal size) {
     return font;
 }
 
-/// Refits a control's font when the user's font or the style changes.
+class Fitter;
+
+/// The one event filter of all text fitting, on the application: it hears of a new user's font
+/// there (a control with a font of its own does not) and of a new style at every control, and
+/// refits the controls concerned. It lives as long as the application, which owns it.
+class FitWatcher final : public QObject {
+public:
+    static FitWatcher* Instance(bool create) {
+        static QPointer<FitWatcher> watcher;
+        if (watcher == nullptr && create && qApp != nullptr) {
+            watcher = new FitWatcher;
+        }
+        return watcher;
+    }
+
+    void Watch(QWidget& control, Fitter& fitter) { Fitters.insert(&control, &fitter); }
+    void Forget(const QWidget& control) { Fitters.remove(&control); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FitWatcher()
+        : QObject(qApp) {
+        setObjectName(QStringLiteral("plovari_text_fit_watcher"));
+        qApp->installEventFilter(this);
+    }
+
+    QHash<const QObject*, Fitter*> Fitters;
+};
+
+/// Keeps a control's fit test and refits its font on demand; a child of the control.
 class Fitter final : public QObject {
 public:
     static constexpr const char* Name = "plovari_text_fit";
@@ -88,10 +121,14 @@ public:
         , Control(control)
         , Fits(std::move(fits)) {
         setObjectName(QString::fromLatin1(Name));
-        control.installEventFilter(this);
-        // The application hears of a new user's font; a control with a font of its own not.
-        qApp->installEventFilter(this);
+        FitWatcher::Instance(true)->Watch(control, *this);
     }
+    ~Fitter() override {
+        if (FitWatcher* watcher = FitWatcher::Instance(false)) {
+            watcher->Forget(Control);
+        }
+    }
+    Q_DISABLE_COPY_MOVE(Fitter)
 
     void SetFitTest(FitTest fits) {
         Fits = std::move(fits);
@@ -110,20 +147,26 @@ public:
         Refitting = false;
     }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if ((watched == &Control && event->type() == QEvent::StyleChange) ||
-            (watched == qApp && event->type() == QEvent::ApplicationFontChange)) {
-            Refit();
-        }
-        return false;
-    }
-
 private:
     QWidget& Control;
     FitTest Fits;
     bool Refitting = false;
 };
+
+bool FitWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationFontChange && watched == qApp) {
+        // A refit sets fonts, which runs other code: the loop goes over a copy of the list.
+        const QList<Fitter*> fitters = Fitters.values();
+        for (Fitter* fitter : fitters) {
+            fitter->Refit();
+        }
+    } else if (event->type() == QEvent::StyleChange) {
+        if (Fitter* fitter = Fitters.value(watched)) {
+            fitter->Refit();
+        }
+    }
+    return false;
+}
 
 } // namespace
 

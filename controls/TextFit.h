@@ -9,7 +9,8 @@
 // which the longest of them fits. So a control never changes its font between its texts, and
 // whenever the longest fits at the user's font the control keeps that font, untouched. The
 // font is fitted again whenever the user's font or the style changes; a control whose texts
-// change (another language) is given its new texts by calling its Fit function again.
+// change (another language) is given its new texts by calling its Fit function again. One
+// event filter on the application serves every fitted control.
 
 #include <QFont>
 #include <QRect>

@@ -130,6 +130,8 @@ private slots:
         font.setPointSizeF(14);
         QApplication::setFont(font);
         QVERIFY2(ContinueButton()->font().pointSizeF() < 14, "fitted to the new font");
+        QCOMPARE(qApp->findChildren<QObject*>(QStringLiteral("plovari_text_fit_watcher")).size(),
+                 1);
         const QStringList problems = FixedTextProblems(*Window, HeadRoom());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
