@@ -64,8 +64,12 @@ QRect ButtonRoom(const QPushButton& button) {
     }
     const QRect contents =
         button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
-    // The style's margin between caption and frame, which it splits between both sides.
-    const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) / 2;
+    // The contents reach the frame's line, so each side keeps a frame's width more than its
+    // half of the style's margin between caption and frame: with only the half a caption of
+    // wide glyphs, as in CJK, seems to touch the frame.
+    const QStyle* style = button.style();
+    const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) / 2 +
+                       style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
     return contents.adjusted(margin, 0, -margin, 0);
 }
 

@@ -32,7 +32,8 @@ QFont FittedFont(const QFont& base, const FitTest& fits);
 inline constexpr int SmallestPixelSize = 6;
 
 /// Where `control` draws a one-line text: for a line edit the line inside its frame and text
-/// margins, for a push button the inside of its frame less the style's text margin, for
+/// margins, for a push button the inside of its frame less the style's button margin on each
+/// side, for
 /// anything else its contents rectangle.
 QRect TextRoom(const QWidget& control);
 

@@ -54,13 +54,18 @@ inline void CheckLineEdit(QLineEdit& edit, QStringList& problems) {
     }
 }
 
-/// A button's caption, centred inside its frame.
+/// A button's caption, centred inside its frame, clear of the frame's line by half the style's
+/// button margin on each side.
 inline void CheckButton(const QPushButton& button, QStringList& problems) {
     QStyleOptionButton option;
     option.initFrom(&button);
     option.rect = button.rect();
-    const QRect inside =
-        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QStyle* style = button.style();
+    const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) / 2 +
+                       style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
+    const QRect inside = button.style()
+                             ->subElementRect(QStyle::SE_PushButtonContents, &option, &button)
+                             .adjusted(margin, 0, -margin, 0);
     const QFontMetricsF metrics(button.font(), &button);
     const QSizeF size = metrics.size(Qt::TextShowMnemonic, button.text());
     if (size.width() > inside.width() || size.height() > inside.height()) {
