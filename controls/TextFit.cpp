@@ -10,10 +10,10 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QStyleOptionMenuItem>
+#include <QTextBoundaryFinder>
 #include <utility>
 
 namespace plovari {
@@ -231,19 +231,21 @@ void FitTexts(QWidget& control, const QStringList& texts, QSize room) {
     });
 }
 
-void FitWrappedText(QLabel& label, int height) {
-    KeepFitting(label, [&label, height](const QFont& font) {
-        label.setFont(font);
-        const int width = label.contentsRect().width();
-        const QFontMetricsF metrics(font, &label);
-        static const QRegularExpression blanks(QStringLiteral("\\s+"));
-        for (const QString& word : label.text().split(blanks, Qt::SkipEmptyParts)) {
-            if (metrics.horizontalAdvance(word) > width) {
-                return false;
-            }
+bool WrapsWithin(const QLabel& label, int height) {
+    const QFontMetricsF metrics(label.font(), &label);
+    const int width = label.contentsRect().width();
+    const QString text = label.text();
+    // A CJK text has no blanks: a line may break between nearly any two of its characters.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    while (breaks.toNextBoundary() != -1) {
+        const qsizetype end = breaks.position();
+        if (metrics.horizontalAdvance(text.mid(start, end - start).trimmed()) > width) {
+            return false;
         }
-        return label.heightForWidth(label.width()) <= height;
-    });
+        start = end;
+    }
+    return label.heightForWidth(label.width()) <= height;
 }
 
 void FitMenuTitles(QMenuBar& bar, int width) {

@@ -49,9 +49,10 @@ void KeepFitting(QWidget& control, FitTest fits);
 /// its TextRoom when no room is given.
 void FitTexts(QWidget& control, const QStringList& texts, QSize room = {});
 
-/// A word-wrapping label's font such that its text, wrapped at the label's width, needs no
-/// more than `height` pixels and no word is wider than the label.
-void FitWrappedText(QLabel& label, int height);
+/// Whether a word-wrapping label's text, wrapped at the label's width in its font, needs no
+/// more than `height` pixels, and no part of it between two places where a line may break (a
+/// word, or a CJK character with the punctuation it holds on to) is wider than the label.
+bool WrapsWithin(const QLabel& label, int height);
 
 /// The menu bar's font such that all its titles stand in one row of `width` pixels.
 void FitMenuTitles(QMenuBar& bar, int width);
