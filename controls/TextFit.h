@@ -32,9 +32,8 @@ QFont FittedFont(const QFont& base, const FitTest& fits);
 inline constexpr int SmallestPixelSize = 6;
 
 /// Where `control` draws a one-line text: for a line edit the line inside its frame and text
-/// margins, for a push button the inside of its frame less the style's button margin on each
-/// side, for
-/// anything else its contents rectangle.
+/// margins, for a push button the inside of its frame less half the style's button margin and
+/// a frame's width on each side, for anything else its contents rectangle.
 QRect TextRoom(const QWidget& control);
 
 /// Whether each of `texts` shows whole on one line in a room of `room` pixels, drawn in
