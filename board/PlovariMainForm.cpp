@@ -303,6 +303,10 @@ void PlovariMainForm::SetStackingAndTabOrder() {
     for (std::size_t stop = 1; stop < tabStops.size(); ++stop) {
         setTabOrder(tabStops[stop - 1].second, tabStops[stop].second);
     }
+    // The key catcher keeps its place in the chain but is no stop of the Tab key: it shows
+    // nothing, so a focus there would show nowhere. Only the pacing gives it the focus. (Set
+    // after the order, which leaves out a control that takes no focus.)
+    TempText->setFocusPolicy(Qt::NoFocus);
 }
 
 ImageBox& PlovariMainForm::ModePicture(MarkerPicture picture) const {

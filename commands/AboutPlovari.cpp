@@ -6,6 +6,7 @@
 #include "Version.h"
 #include "WindowFrame.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QStyle>
@@ -15,11 +16,21 @@ namespace plovari {
 
 namespace {
 
-struct LabelPlace {
-    const char* Name;
-    QRect Box;
-    QString Text;
-};
+/// The labels' designed places, top to bottom: version, where to write, where to look.
+constexpr std::array<QRect, 3> LabelBoxes{
+    {{40, 16, 193, 49}, {40, 80, 185, 33}, {40, 128, 193, 33}}};
+constexpr std::array<const char*, 3> LabelNames{{"Label3", "Label4", "Label5"}};
+
+/// The least room kept between a label and the next, so that their texts never touch.
+constexpr int LabelGap = 4;
+
+/// The height a label may take: down to the next label less the gap; the last label as much
+/// as it needs, the window growing below it.
+int RoomOf(std::size_t place) {
+    return place + 1 < LabelBoxes.size()
+               ? LabelBoxes.at(place + 1).top() - LabelBoxes.at(place).top() - LabelGap
+               : QWIDGETSIZE_MAX;
+}
 
 constexpr std::array<QPoint, 4> IconPlaces{{{272, 8}, {272, 48}, {272, 88}, {272, 128}}};
 QString VersionText() {
@@ -60,36 +71,36 @@ AboutPlovari::AboutPlovari(QWidget* owner)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    const std::array<LabelPlace, 3> labels{{
-        {"Label3", QRect(40, 16, 193, 49), VersionText()},
-        {"Label4", QRect(40, 80, 185, 33),
-         //: A label 185 pixels wide; %1 is the authors' e-mail address.
-         tr("Any comments or bug reports can be sent to %1").arg(QStringLiteral(PLOVARI_CONTACT))},
-        {"Label5", QRect(40, 128, 193, 33),
-         //: A label 193 pixels wide; %1 is the makers' web address.
-         tr("Check out %1 for other software, short stories and merchandise.")
-             .arg(QStringLiteral(PLOVARI_WEBSITE))},
-    }};
-    int bottom = 0;
-    for (std::size_t place = 0; place < labels.size(); ++place) {
-        const LabelPlace& label = labels.at(place);
-        auto* text = new QLabel(label.Text, this);
-        text->setObjectName(QString::fromUtf8(label.Name));
+    const std::array<QString, 3> texts{
+        VersionText(),
+        //: A label 185 pixels wide; %1 is the authors' e-mail address.
+        tr("Any comments or bug reports can be sent to %1").arg(QStringLiteral(PLOVARI_CONTACT)),
+        //: A label 193 pixels wide; %1 is the makers' web address.
+        tr("Check out %1 for other software, short stories and merchandise.")
+            .arg(QStringLiteral(PLOVARI_WEBSITE)),
+    };
+    for (std::size_t place = 0; place < Labels.size(); ++place) {
+        auto* text = new QLabel(texts.at(place), this);
+        text->setObjectName(QString::fromUtf8(LabelNames.at(place)));
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        text->setGeometry(label.Box);
-        // Keep the designed place and width, and take the height the wrapped text needs, down
-        // to the next label at most: a smaller font where the text needs more. The last label
-        // may take what it needs, the window growing below it.
-        const int room = place + 1 < labels.size()
-                             ? labels.at(place + 1).Box.top() - label.Box.top()
-                             : QWIDGETSIZE_MAX;
-        FitWrappedText(*text, room);
-        const int height = std::max(label.Box.height(), text->heightForWidth(label.Box.width()));
-        text->setGeometry(Placed(QRect(label.Box.topLeft(), QSize(label.Box.width(), height))));
-        bottom = label.Box.top() + height;
+        text->setGeometry(LabelBoxes.at(place));
+        Labels.at(place) = text;
     }
+    // One font for all labels, set on the window, which they inherit: the largest at which
+    // each label's text wraps within its room. Texts of one size read as one text; fitted one
+    // by one, a long translation would stand in a smaller font than its neighbours.
+    KeepFitting(*this, [this](const QFont& font) {
+        setFont(font);
+        for (std::size_t place = 0; place < Labels.size(); ++place) {
+            if (!WrapsWithin(*Labels.at(place), RoomOf(place))) {
+                return false;
+            }
+        }
+        return true;
+    });
+    PlaceLabels();
 
     for (std::size_t image = 0; image < IconPlaces.size(); ++image) {
         auto* icon = new ImageBox(this, Picture::Icon);
@@ -98,7 +109,6 @@ AboutPlovari::AboutPlovari(QWidget* owner)
         icon->setGeometry(Placed(QRect(IconPlaces.at(image), layout::IconSize)));
     }
 
-    setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));
     KeepOutOfMaximized(*this);
     if (OnWayland()) {
         setWindowIcon(NoIcon());
@@ -106,5 +116,27 @@ AboutPlovari::AboutPlovari(QWidget* owner)
 }
 
 AboutPlovari::~AboutPlovari() = default;
+
+void AboutPlovari::PlaceLabels() {
+    // Each label keeps its designed place and width and takes the height its wrapped text
+    // needs, within its room.
+    int bottom = 0;
+    for (std::size_t place = 0; place < Labels.size(); ++place) {
+        const QRect& box = LabelBoxes.at(place);
+        const int height = std::min(
+            RoomOf(place), std::max(box.height(), Labels.at(place)->heightForWidth(box.width())));
+        Labels.at(place)->setGeometry(Placed(QRect(box.topLeft(), QSize(box.width(), height))));
+        bottom = box.top() + height;
+    }
+    setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));
+}
+
+void AboutPlovari::changeEvent(QEvent* event) {
+    // A new font, fitted to a new user's font or style, wraps the texts anew.
+    if (event->type() == QEvent::FontChange && Labels.back() != nullptr) {
+        PlaceLabels();
+    }
+    QDialog::changeEvent(event);
+}
 
 } // namespace plovari

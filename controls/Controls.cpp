@@ -67,6 +67,16 @@ KeyCatcher::KeyCatcher(QWidget* parent)
     setInputMethodHints(Qt::ImhNone);
 }
 
+QVariant KeyCatcher::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // A line edit answers that it takes input whatever its attribute says, and the platform
+    // asks exactly this when the focus arrives: on Wayland a yes activates the compositor's
+    // text input, which brings up an on-screen keyboard.
+    if (query == Qt::ImEnabled) {
+        return false;
+    }
+    return QLineEdit::inputMethodQuery(query);
+}
+
 bool KeyCatcher::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         emit KeyDown();

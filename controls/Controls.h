@@ -68,6 +68,9 @@ class KeyCatcher final : public QLineEdit {
 public:
     explicit KeyCatcher(QWidget* parent);
 
+    /// As a line edit, but it never takes input methods (Qt::ImEnabled is false).
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 signals:
     void KeyDown();
 

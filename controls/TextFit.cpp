@@ -4,15 +4,17 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QStyleOptionMenuItem>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 #include <utility>
 
@@ -64,8 +66,12 @@ QRect ButtonRoom(const QPushButton& button) {
     }
     const QRect contents =
         button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
-    // The style's margin between caption and frame, which it splits between both sides.
-    const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) / 2;
+    // The contents reach the frame's line, so each side keeps a frame's width more than its
+    // half of the style's margin between caption and frame: with only the half a caption of
+    // wide glyphs, as in CJK, seems to touch the frame.
+    const QStyle* style = button.style();
+    const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) / 2 +
+                       style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
     return contents.adjusted(margin, 0, -margin, 0);
 }
 
@@ -80,7 +86,38 @@ QFont Resized(const QFont& base, qreal size) {
     return font;
 }
 
-/// Refits a control's font when the user's font or the style changes.
+class Fitter;
+
+/// The one event filter of all text fitting, on the application: it hears of a new user's font
+/// there (a control with a font of its own does not) and of a new style at every control, and
+/// refits the controls concerned. It lives as long as the application, which owns it.
+class FitWatcher final : public QObject {
+public:
+    static FitWatcher* Instance(bool create) {
+        static QPointer<FitWatcher> watcher;
+        if (watcher == nullptr && create && qApp != nullptr) {
+            watcher = new FitWatcher;
+        }
+        return watcher;
+    }
+
+    void Watch(QWidget& control, Fitter& fitter) { Fitters.insert(&control, &fitter); }
+    void Forget(const QWidget& control) { Fitters.remove(&control); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FitWatcher()
+        : QObject(qApp) {
+        setObjectName(QStringLiteral("plovari_text_fit_watcher"));
+        qApp->installEventFilter(this);
+    }
+
+    QHash<const QObject*, Fitter*> Fitters;
+};
+
+/// Keeps a control's fit test and refits its font on demand; a child of the control.
 class Fitter final : public QObject {
 public:
     static constexpr const char* Name = "plovari_text_fit";
@@ -90,10 +127,14 @@ public:
         , Control(control)
         , Fits(std::move(fits)) {
         setObjectName(QString::fromLatin1(Name));
-        control.installEventFilter(this);
-        // The application hears of a new user's font; a control with a font of its own not.
-        qApp->installEventFilter(this);
+        FitWatcher::Instance(true)->Watch(control, *this);
     }
+    ~Fitter() override {
+        if (FitWatcher* watcher = FitWatcher::Instance(false)) {
+            watcher->Forget(Control);
+        }
+    }
+    Q_DISABLE_COPY_MOVE(Fitter)
 
     void SetFitTest(FitTest fits) {
         Fits = std::move(fits);
@@ -112,20 +153,26 @@ public:
         Refitting = false;
     }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if ((watched == &Control && event->type() == QEvent::StyleChange) ||
-            (watched == qApp && event->type() == QEvent::ApplicationFontChange)) {
-            Refit();
-        }
-        return false;
-    }
-
 private:
     QWidget& Control;
     FitTest Fits;
     bool Refitting = false;
 };
+
+bool FitWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ApplicationFontChange && watched == qApp) {
+        // A refit sets fonts, which runs other code: the loop goes over a copy of the list.
+        const QList<Fitter*> fitters = Fitters.values();
+        for (Fitter* fitter : fitters) {
+            fitter->Refit();
+        }
+    } else if (event->type() == QEvent::StyleChange) {
+        if (Fitter* fitter = Fitters.value(watched)) {
+            fitter->Refit();
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -186,19 +233,21 @@ void FitTexts(QWidget& control, const QStringList& texts, QSize room) {
     });
 }
 
-void FitWrappedText(QLabel& label, int height) {
-    KeepFitting(label, [&label, height](const QFont& font) {
-        label.setFont(font);
-        const int width = label.contentsRect().width();
-        const QFontMetricsF metrics(font, &label);
-        static const QRegularExpression blanks(QStringLiteral("\\s+"));
-        for (const QString& word : label.text().split(blanks, Qt::SkipEmptyParts)) {
-            if (metrics.horizontalAdvance(word) > width) {
-                return false;
-            }
+bool WrapsWithin(const QLabel& label, int height) {
+    const QFontMetricsF metrics(label.font(), &label);
+    const int width = label.contentsRect().width();
+    const QString text = label.text();
+    // A CJK text has no blanks: a line may break between nearly any two of its characters.
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    qsizetype start = 0;
+    while (breaks.toNextBoundary() != -1) {
+        const qsizetype end = breaks.position();
+        if (metrics.horizontalAdvance(text.mid(start, end - start).trimmed()) > width) {
+            return false;
         }
-        return label.heightForWidth(label.width()) <= height;
-    });
+        start = end;
+    }
+    return label.heightForWidth(label.width()) <= height;
 }
 
 void FitMenuTitles(QMenuBar& bar, int width) {

@@ -9,7 +9,8 @@
 // which the longest of them fits. So a control never changes its font between its texts, and
 // whenever the longest fits at the user's font the control keeps that font, untouched. The
 // font is fitted again whenever the user's font or the style changes; a control whose texts
-// change (another language) is given its new texts by calling its Fit function again.
+// change (another language) is given its new texts by calling its Fit function again. One
+// event filter on the application serves every fitted control.
 
 #include <QFont>
 #include <QRect>
@@ -32,8 +33,8 @@ QFont FittedFont(const QFont& base, const FitTest& fits);
 inline constexpr int SmallestPixelSize = 6;
 
 /// Where `control` draws a one-line text: for a line edit the line inside its frame and text
-/// margins, for a push button the inside of its frame less the style's text margin, for
-/// anything else its contents rectangle.
+/// margins, for a push button the inside of its frame less half the style's button margin and
+/// a frame's width on each side, for anything else its contents rectangle.
 QRect TextRoom(const QWidget& control);
 
 /// Whether each of `texts` shows whole on one line in a room of `room` pixels, drawn in
@@ -48,9 +49,10 @@ void KeepFitting(QWidget& control, FitTest fits);
 /// its TextRoom when no room is given.
 void FitTexts(QWidget& control, const QStringList& texts, QSize room = {});
 
-/// A word-wrapping label's font such that its text, wrapped at the label's width, needs no
-/// more than `height` pixels and no word is wider than the label.
-void FitWrappedText(QLabel& label, int height);
+/// Whether a word-wrapping label's text, wrapped at the label's width in its font, needs no
+/// more than `height` pixels, and no part of it between two places where a line may break (a
+/// word, or a CJK character with the punctuation it holds on to) is wider than the label.
+bool WrapsWithin(const QLabel& label, int height);
 
 /// The menu bar's font such that all its titles stand in one row of `width` pixels.
 void FitMenuTitles(QMenuBar& bar, int width);

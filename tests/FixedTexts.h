@@ -10,10 +10,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTextBoundaryFinder>
 #include <QToolButton>
 #include <QWidget>
 
@@ -54,13 +54,18 @@ inline void CheckLineEdit(QLineEdit& edit, QStringList& problems) {
     }
 }
 
-/// A button's caption, centred inside its frame.
+/// A button's caption, centred inside its frame, clear of the frame's line by half the style's
+/// button margin on each side.
 inline void CheckButton(const QPushButton& button, QStringList& problems) {
     QStyleOptionButton option;
     option.initFrom(&button);
     option.rect = button.rect();
-    const QRect inside =
-        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+    const QStyle* style = button.style();
+    const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, &option, &button) / 2 +
+                       style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &button);
+    const QRect inside = button.style()
+                             ->subElementRect(QStyle::SE_PushButtonContents, &option, &button)
+                             .adjusted(margin, 0, -margin, 0);
     const QFontMetricsF metrics(button.font(), &button);
     const QSizeF size = metrics.size(Qt::TextShowMnemonic, button.text());
     if (size.width() > inside.width() || size.height() > inside.height()) {
@@ -73,14 +78,17 @@ inline void CheckButton(const QPushButton& button, QStringList& problems) {
     }
 }
 
-/// A word-wrapping label: its text, wrapped at its width, within its height, no word wider than
-/// the label, and the label clear of every other label beside it and inside its window.
+/// A word-wrapping label: its text, wrapped at its width, within its height, nothing between
+/// two places where a line may break (a word; in CJK mostly one character) wider than the
+/// label, and the label inside its window, apart from every other label: not even touching.
 inline void CheckWrappedLabel(const QLabel& label, QStringList& problems) {
     const QFontMetricsF metrics(label.font(), &label);
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (const QString& word : label.text().split(blanks, Qt::SkipEmptyParts)) {
-        if (metrics.horizontalAdvance(word) > label.contentsRect().width()) {
-            problems << Describe(label, word, QStringLiteral("wider than the label"));
+    const QString text = label.text();
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+    for (qsizetype start = 0; breaks.toNextBoundary() != -1; start = breaks.position()) {
+        const QString unbroken = text.mid(start, breaks.position() - start).trimmed();
+        if (metrics.horizontalAdvance(unbroken) > label.contentsRect().width()) {
+            problems << Describe(label, unbroken, QStringLiteral("wider than the label"));
         }
     }
     if (label.heightForWidth(label.width()) > label.height()) {
@@ -88,9 +96,9 @@ inline void CheckWrappedLabel(const QLabel& label, QStringList& problems) {
     }
     for (const QLabel* other : label.parentWidget()->findChildren<QLabel*>()) {
         if (other != &label && other->isVisible() &&
-            other->geometry().intersects(label.geometry())) {
+            other->geometry().intersects(label.geometry().adjusted(-1, -1, 1, 1))) {
             problems << Describe(label, label.text(),
-                                 QStringLiteral("overlaps ") + other->objectName());
+                                 QStringLiteral("touches ") + other->objectName());
         }
     }
     if (!label.parentWidget()->rect().contains(label.geometry())) {

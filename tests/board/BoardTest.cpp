@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
+#include <QInputMethodQueryEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <utility>
@@ -231,6 +232,17 @@ private slots:
             QVERIFY2(!Timer1()->isActive(), qPrintable(QString::number(key, 16)));
             QVERIFY(ContinueButton()->isEnabled());
         }
+    }
+
+    void keyCatcherIsNoTabStopAndTakesNoInputMethod() {
+        ClickContinue();
+        QTest::keyClick(TempText(), Qt::Key_Space);
+        QInputMethodQueryEvent query(Qt::ImEnabled); // what the platform asks on a new focus
+        QApplication::sendEvent(TempText(), &query);
+        QCOMPARE(query.value(Qt::ImEnabled), QVariant(false));
+        QTest::keyClick(ContinueButton(), Qt::Key_Tab); // the stop after Continue
+        QWidget* focus = Window->focusWidget();
+        QVERIFY2(focus != TempText() && focus->isVisible(), qPrintable(focus->objectName()));
     }
 
     void keyCatcherNeverKeepsTextAndShowsNothing() {

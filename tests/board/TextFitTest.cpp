@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QSet>
 #include <QTranslator>
 #include <memory>
 
@@ -57,7 +58,7 @@ private slots:
         const QStringList languages =
             QStringLiteral("en " PLOVARI_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (const QString& language : languages) {
-            for (qreal points : {8.0, 9.0, 11.0, 12.0, 14.0}) {
+            for (qreal points : {8.0, 9.0, 11.0, 12.0, 14.0, 17.0, 20.0}) {
                 QTest::addRow("%s %g pt", qPrintable(language), points) << language << points;
             }
         }
@@ -100,6 +101,13 @@ private slots:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         problems << FixedTextProblems(about);
+        QSet<int> sizes; // in pixels, as the labels show
+        for (const QLabel* label : about.findChildren<QLabel*>()) {
+            sizes << QFontInfo(label->font()).pixelSize();
+        }
+        if (sizes.size() != 1) {
+            problems << QStringLiteral("About's labels in %1 font sizes").arg(sizes.size());
+        }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
@@ -116,6 +124,7 @@ private slots:
             controls << Score(slot);
         }
         AboutPlovari about(Window.get());
+        controls << &about;
         for (const char* label : {"Label3", "Label4", "Label5"}) {
             controls << Find(about, QString::fromUtf8(label));
         }
@@ -130,6 +139,8 @@ private slots:
         font.setPointSizeF(14);
         QApplication::setFont(font);
         QVERIFY2(ContinueButton()->font().pointSizeF() < 14, "fitted to the new font");
+        QCOMPARE(qApp->findChildren<QObject*>(QStringLiteral("plovari_text_fit_watcher")).size(),
+                 1);
         const QStringList problems = FixedTextProblems(*Window, HeadRoom());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
