@@ -2,20 +2,29 @@
 // common dialog's stand-in starts it.
 #include "AccessibleTree.h"
 #include "CommonDialog.h"
+#include "HelpChannel.h"
 #include "HelpFile.h"
 #include "HelpLinks.h"
 #include "HelpViewer.h"
+#include "ViewerChannel.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <algorithm>
+#include <array>
 #include <signal.h>
 #include <unistd.h>
 
@@ -36,7 +45,7 @@ QString ShownText(const HelpViewer& viewer) {
 
 /// The help channel of the viewers that run with `runtime` as their runtime folder.
 QString Channel(const QString& runtime) {
-    return QDir(runtime).filePath(QStringLiteral("plovari-help-%1").arg(getuid()));
+    return QDir(runtime).filePath(QStringLiteral("plovari-help"));
 }
 
 /// Whether a viewer takes connections on `channel`.
@@ -46,12 +55,14 @@ bool Answers(const QString& channel) {
     return socket.waitForConnected(1000);
 }
 
-/// Starts the built help viewer for the help file's contents, with its channel in `runtime`.
-/// The QProcess ends it when the test leaves its scope.
-void StartViewer(QProcess& viewer, const QString& runtime) {
+/// Starts the built help viewer for the help file's contents, with its channel in `runtime`, or
+/// where the test's environment puts it. The QProcess ends it when the test leaves its scope.
+void StartViewer(QProcess& viewer, const QString& runtime = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    if (!runtime.isEmpty()) {
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    }
     viewer.setProcessEnvironment(environment);
     viewer.start(QStringLiteral(PLOVARI_HELP_VIEWER),
                  {QStringLiteral("Plovari.hlp"), QString::number(HelpContents)});
@@ -70,10 +81,12 @@ class HelpTest : public QObject {
     QString Data;
     QString Elsewhere;
 
-    /// A runtime folder of its own for one test's viewers.
+    /// A runtime folder of its own for one test's viewers, the user's alone.
     QString RuntimeFolder(const QString& name) const {
         const QString folder = Root.filePath(QStringLiteral("runtime-") + name);
-        if (!QDir().mkpath(folder)) {
+        if (!QDir().mkpath(folder) ||
+            !QFile::setPermissions(folder,
+                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
             qFatal("cannot make %s", qPrintable(folder));
         }
         return folder;
@@ -217,18 +230,36 @@ private slots:
         QVERIFY2(!why.isEmpty(), "and says why");
     }
 
-    void aSecondViewerHandsItsRequestToTheRunningOneAndEnds() {
-        const QString runtime = RuntimeFolder(QStringLiteral("second"));
+    void aSecondViewerHandsItsRequestToTheRunningOneAndEndsAllInAFolderOfTheUsersOwn() {
+        // Without XDG_RUNTIME_DIR, viewers never meet in the temporary folder, where anyone can
+        // put a socket, but in the user's folder that Qt makes in it.
+        const QString temporary = RuntimeFolder(QStringLiteral("tmp"));
+        QLocalServer squatter;
+        QVERIFY(squatter.listen(temporary + QStringLiteral("/plovari-help-%1").arg(getuid())));
+        qunsetenv("XDG_RUNTIME_DIR"); // later tests name their runtime folders
+        qputenv("TMPDIR", temporary.toUtf8());
+        const QString channel = HelpChannelName();
+        QVERIFY2(channel.startsWith(temporary + QStringLiteral("/runtime-")), qPrintable(channel));
         QProcess first;
-        StartViewer(first, runtime);
-        QTRY_VERIFY_WITH_TIMEOUT(Answers(Channel(runtime)), 20000);
+        StartViewer(first);
+        QTRY_VERIFY_WITH_TIMEOUT(Answers(channel), 20000);
 
         QProcess second;
-        StartViewer(second, runtime);
+        StartViewer(second);
         QVERIFY2(second.waitForFinished(20000), "the second viewer shows no window of its own");
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
+        QVERIFY(!squatter.waitForNewConnection(0));
+
+        // A folder that others may enter is none: the help command says so, starting nothing.
+        QVERIFY(QFile::setPermissions(QFileInfo(channel).path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ExeOther));
+        QWidget owner;
+        CommonDialog(&owner).ShowHelp();
+        const auto* problem = owner.findChild<QMessageBox*>(QStringLiteral("HelpProblem"));
+        QVERIFY(problem != nullptr && problem->informativeText().contains("XDG_RUNTIME_DIR"));
     }
 
     void aSlowViewerKeepsTheChannelAndStillTakesTheRequest() {
@@ -241,7 +272,10 @@ private slots:
         QVERIFY(kill(static_cast<pid_t>(first.processId()), SIGSTOP) == 0);
         QProcess second;
         StartViewer(second, runtime);
-        QTest::qWait(2500);
+        QVERIFY2(
+            QTest::qWaitFor(
+                [&] { return second.readAllStandardError().contains("plovari-help: "); }, 20000),
+            "the second viewer says it waits");
         QVERIFY(kill(static_cast<pid_t>(first.processId()), SIGCONT) == 0);
         QVERIFY2(second.waitForFinished(20000), "the second viewer waits and hands over");
         QCOMPARE(second.exitCode(), 0);
@@ -272,6 +306,71 @@ private slots:
         QVERIFY2(later.waitForFinished(20000), "the later viewer hands over to the new one");
         QCOMPARE(later.exitCode(), 0);
         QCOMPARE(next.state(), QProcess::Running);
+    }
+
+    void ofViewersStartedAtOnceOneServesAndTakesEveryRequest() {
+        const QString runtime = RuntimeFolder(QStringLiteral("five"));
+        std::array<QProcess, 5> viewers;
+        for (QProcess& viewer : viewers) {
+            StartViewer(viewer, runtime);
+        }
+        const auto handedOver = [&] {
+            return std::count_if(viewers.begin(), viewers.end(), [](const QProcess& viewer) {
+                return viewer.state() == QProcess::NotRunning && viewer.exitCode() == 0;
+            });
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(handedOver(), 4, 30000);
+        QVERIFY(std::any_of(viewers.begin(), viewers.end(), [](const QProcess& viewer) {
+            return viewer.state() == QProcess::Running;
+        }));
+    }
+
+    void aBrokenFrameIsRefusedOpensNothingAndTheViewerServesOn() {
+        const QString name = Channel(RuntimeFolder(QStringLiteral("fuzz")));
+        ViewerChannel channel(name, nullptr);
+        QCOMPARE(channel.Join({}), ViewerChannel::Role::Serving);
+        QSignalSpy requested(&channel, &ViewerChannel::Requested);
+        QSignalSpy refused(&channel, &ViewerChannel::Reported);
+        const auto send = [&name](const QByteArray& bytes) {
+            QLocalSocket client;
+            client.connectToServer(name);
+            return client.waitForConnected(1000) && client.write(bytes) == bytes.size() &&
+                   (bytes.isEmpty() || client.waitForBytesWritten(1000));
+        };
+        const QByteArray frame = ViewerChannel::RequestFrame({QStringLiteral("A.hlp"), "3"});
+        QRandomGenerator random(17);
+        for (int round = 1; round <= 4000; ++round) {
+            QByteArray bytes = frame; // magic, version at 4, body size at 6, body at 10
+            QByteArray noise(frame.size() + 40, '\0');
+            random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+            switch (round % 5) {
+            case 0:
+                bytes = noise.left(random.bounded(10, noise.size()));
+                break;
+            case 1:
+                bytes.truncate(random.bounded(frame.size()));
+                break; // waited for, no more
+            case 2:
+                bytes[5] = char(random.bounded(2, 256));
+                break;
+            case 3:
+                bytes[6] = char(random.bounded(1, 256));
+                break;
+            case 4:
+                bytes.replace(10, frame.size() - 10, noise.left(frame.size() - 10));
+                break;
+            }
+            QVERIFY(send(bytes));
+            const QDeadlineTimer patience(round % 20 == 0 ? 5000 : 0); // a short queue
+            while (refused.size() < round / 5 * 4 && !patience.hasExpired()) {
+                QCoreApplication::processEvents();
+            }
+        }
+        QCOMPARE(refused.size(), 3200);
+        QVERIFY(refused.first().first().toString().startsWith(QStringLiteral("refused a help")));
+        QVERIFY(send(frame));
+        QTRY_COMPARE(requested.size(), 1);
+        QCOMPARE(requested.first().first().toStringList(), (QStringList{"A.hlp", "3"}));
     }
 };
 
