@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextLayout>
@@ -186,6 +187,21 @@ private slots:
         // A language that is not shipped installs nothing.
         QVERIFY(InstallTranslations({QStringLiteral("sr"), QStringLiteral("sr_RS")}).isEmpty());
         QVERIFY(qApp->findChildren<QTranslator*>().isEmpty());
+    }
+
+    void aTranslationThatDoesNotLoadGivesWayToTheNextLanguage() {
+        QTemporaryDir folder;
+        QFile broken(folder.filePath(QStringLiteral("plovari_de.qm")));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("not a translation") > 0);
+        broken.close();
+        QVERIFY(QFile::copy(QStringLiteral(":/i18n/plovari_fr.qm"),
+                            folder.filePath(QStringLiteral("plovari_fr.qm"))));
+        // de_AT falls to the broken de, then to fr.
+        QCOMPARE(
+            InstallTranslations({QStringLiteral("de_AT"), QStringLiteral("fr")}, folder.path()),
+            QStringLiteral("fr"));
+        QCoreApplication::processEvents(); // Qt's own French as well
+        qDeleteAll(qApp->findChildren<QTranslator*>());
     }
 
     void withoutATranslationEveryTextIsTheDesignedOne() {
