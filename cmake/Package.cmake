@@ -19,10 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Depends: worked out by dpkg-shlibdeps (from dpkg-dev) from the libraries the programs link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own texts (a text box's menu, the help viewer's) in the player's language.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
-# Qt runs natively on Wayland only with its Wayland plugin; without it, through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Qt runs natively on Wayland only with its Wayland plugin; without it, through XWayland. Qt's
+# own texts (a text box's menu, the help viewer's) come in the player's language with its
+# translations; without them those few texts stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -1,5 +1,7 @@
 #include "CommonDialog.h"
 
+#include "HelpChannel.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
@@ -24,10 +26,29 @@ QString CommonDialog::HelpViewerProgram() {
 }
 
 void CommonDialog::StartViewerProgram(const QString& helpFile, std::int16_t helpCommand) {
+    // Without a runtime folder of the player's own, the viewer could hand the request to a
+    // channel that someone else has put in its place.
+    if (HelpChannelName().isEmpty()) {
+        //: %1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting:
+        //: keep it as it is.
+        return TellProblem(helpFile,
+                           tr("The help viewer needs a runtime folder that only you can open, "
+                              "and there is none: XDG_RUNTIME_DIR names no such folder, and "
+                              "none could be made in %1.")
+                               .arg(QDir::toNativeSeparators(QDir::tempPath())));
+    }
     QString why;
     if (StartHelpViewer(ViewerProgram, helpFile, helpCommand, &why)) {
         return;
     }
+    //: %1 is where the viewer program was looked for; %2 is the system's reason, e.g. "No
+    //: such file or directory". plovari-help is the program's name: keep it as it is.
+    TellProblem(helpFile, tr("The help viewer plovari-help was looked for at %1 (%2). It comes "
+                             "with the game: installing Plovari again puts it back.")
+                              .arg(QDir::toNativeSeparators(ViewerProgram), why));
+}
+
+void CommonDialog::TellProblem(const QString& helpFile, const QString& why) {
     // Not modal and not waited for: the race goes on, and the player may pause it as ever.
     if (Problem == nullptr) {
         Problem = new QMessageBox(qobject_cast<QWidget*>(parent()));
@@ -43,12 +64,7 @@ void CommonDialog::StartViewerProgram(const QString& helpFile, std::int16_t help
     Problem->setText(tr("The help viewer could not be started, so the help file “%1” cannot be "
                         "shown. The game goes on.")
                          .arg(helpFile));
-    Problem->setInformativeText(
-        //: %1 is where the viewer program was looked for; %2 is the system's reason, e.g. "No
-        //: such file or directory". plovari-help is the program's name: keep it as it is.
-        tr("The help viewer plovari-help was looked for at %1 (%2). It comes with the game: "
-           "installing Plovari again puts it back.")
-            .arg(QDir::toNativeSeparators(ViewerProgram), why));
+    Problem->setInformativeText(why);
     Problem->show();
     Problem->raise();
 }

@@ -14,8 +14,9 @@ namespace plovari {
 
 /// The common dialog's help function, which Linux lacks: a help file name, a help command and
 /// ShowHelp, which hands both to the help viewer and returns at once. Whether the file exists is
-/// the viewer's affair; only when the viewer itself cannot be started does the common dialog
-/// tell the player, in a message beside its owner window that stops nothing there.
+/// the viewer's affair; only when the viewer itself cannot be started, or the player has no
+/// private runtime folder for the viewers' channel, does the common dialog tell the player, in
+/// a message beside its owner window that stops nothing there.
 class CommonDialog final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CommonDialog)
@@ -42,6 +43,8 @@ public:
 private:
     /// Starts the viewer program; tells the player when it cannot start.
     void StartViewerProgram(const QString& helpFile, std::int16_t helpCommand);
+    /// Tells the player that `helpFile` cannot be shown, and `why`.
+    void TellProblem(const QString& helpFile, const QString& why);
 
     QString HelpFile;
     std::int16_t HelpCommand = 0;

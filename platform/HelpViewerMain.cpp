@@ -1,6 +1,7 @@
 // The help viewer: `plovari-help FILE COMMAND` shows the help file FILE, given by its bare name,
 // for help command COMMAND (3: its contents). It runs on its own, so it stays open when the
 // program that started it ends; while it runs, later requests are shown in the same window.
+#include "HelpChannel.h"
 #include "HelpFile.h"
 #include "HelpViewer.h"
 #include "Language.h"
@@ -41,7 +42,10 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    plovari::ViewerChannel channel(plovari::ViewerChannel::DefaultName(), nullptr);
+    plovari::ViewerChannel channel(plovari::HelpChannelName(), nullptr);
+    QObject::connect(&channel, &plovari::ViewerChannel::Reported, [](const QString& line) {
+        std::fputs(qPrintable(QStringLiteral("plovari-help: %1\n").arg(line)), stderr);
+    });
     const plovari::ViewerChannel::Role role = channel.Join(request);
     if (role == plovari::ViewerChannel::Role::HandedOver) {
         return 0;

@@ -10,8 +10,8 @@ namespace plovari {
 
 namespace {
 
-/// Where the build embeds the programs' translations: one file plovari_<language>.qm each.
-const QString Embedded = QStringLiteral(":/i18n/plovari_%1.qm");
+/// The name of the programs' translation files: plovari_<language>.qm.
+const QString Prefix = QStringLiteral("plovari");
 
 // Qt lays out a program right to left when its translation says so. The programs' own
 // translation carries this entry, so that Arabic and Hebrew turn even where Qt's own
@@ -46,32 +46,31 @@ QStringList UserLanguages(const QStringList& uiLanguages) {
     return languages;
 }
 
-QString InstallTranslations(const QStringList& languages) {
+QString InstallTranslations(const QStringList& languages, const QString& folder) {
     for (const QString& language : languages) {
-        const QString file = Embedded.arg(language);
-        if (!QFileInfo::exists(file)) {
+        // Qt tries the locale's names from the most precise to the plainest ("pt_Latn_PT",
+        // "pt_PT", "pt"); a file that is found but does not load leaves the next language.
+        auto* own = new QTranslator(QCoreApplication::instance()); // lives as long as the program
+        if (!own->load(QLocale(language), Prefix, QStringLiteral("_"), folder)) {
+            delete own;
             continue;
         }
-        // Both live as long as the program.
-        auto* own = new QTranslator(QCoreApplication::instance());
-        if (!own->load(file)) {
-            delete own;
-            return {};
-        }
         QCoreApplication::installTranslator(own);
+        const QString installed =
+            QFileInfo(own->filePath()).completeBaseName().mid(Prefix.size() + 1);
         // Qt's own texts, such as a text box's context menu, are only wanted once a window is
         // up, so they are read from disk after start-up. Installed last, they are looked up
         // first, but none of the program's texts is among them.
-        QTimer::singleShot(0, QCoreApplication::instance(), [language] {
+        QTimer::singleShot(0, QCoreApplication::instance(), [installed] {
             auto* qt = new QTranslator(QCoreApplication::instance());
-            if (qt->load(QStringLiteral("qtbase_") + language,
+            if (qt->load(QLocale(installed), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
                 QCoreApplication::installTranslator(qt);
             } else {
                 delete qt;
             }
         });
-        return language;
+        return installed;
     }
     return {};
 }

@@ -13,9 +13,12 @@ namespace plovari {
 QStringList UserLanguages(const QStringList& uiLanguages = QLocale::system().uiLanguages());
 
 /// Installs, once at start-up, the translation of the first of the user's languages that the
-/// programs ship, and Qt's own translation of that language once the event loop runs. Returns
-/// the language installed ("de", "pt_BR") or an empty string: then no translator is installed
-/// and every text stays exactly as written.
-QString InstallTranslations(const QStringList& languages = UserLanguages());
+/// programs ship and that loads from `folder` (where the build embeds them), and Qt's own
+/// translation of that language once the event loop runs. A language is also served by a
+/// translation of its plainer form ("de_AT" by "de"). Returns the language installed ("de",
+/// "pt_BR") or an empty string: then no translator is installed and every text stays exactly
+/// as written.
+QString InstallTranslations(const QStringList& languages = UserLanguages(),
+                            const QString& folder = QStringLiteral(":/i18n"));
 
 } // namespace plovari

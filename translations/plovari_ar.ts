@@ -369,6 +369,11 @@ by the Plovari developers</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>بُحث عن عارض التعليمات plovari-help في %1 (%2). يأتي العارض مع اللعبة، وإعادة تثبيت Plovari تعيده.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>يحتاج عارض التعليمات إلى مجلد تشغيل لا يفتحه أحد غيرك، ولا يوجد مجلد كهذا: لا يشير XDG_RUNTIME_DIR إلى مجلد كهذا، وتعذّر إنشاء واحد في %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ by the Plovari developers</source>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>أعد البدء</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>عارض التعليمات العامل بطيء في الرد؛ جارٍ انتظاره</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>رُفض طلب تعليمات غير سليم البنية</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>رُفض طلب تعليمات من إصدار القناة %1؛ يقبل هذا العارض الإصدار %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>رُفض طلب تعليمات حجمه %1 بايت؛ يقبل هذا العارض %2 بايت على الأكثر</translation>
     </message>
 </context>
 </TS>

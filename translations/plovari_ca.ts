@@ -369,6 +369,11 @@ per l’equip de Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>S’ha cercat el visualitzador de l’ajuda plovari-help a %1 (%2). Ve amb el joc: si tornes a instal·lar Plovari, hi tornarà a ser.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>El visualitzador de l’ajuda necessita una carpeta d’execució que només tu puguis obrir, i no n’hi ha cap: XDG_RUNTIME_DIR no indica cap carpeta així, i no se n’ha pogut crear cap a %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ per l’equip de Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Reinicia</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>el visualitzador de l’ajuda que ja funciona triga a respondre; s’està esperant</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>s’ha rebutjat una petició d’ajuda mal formada</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>s’ha rebutjat una petició d’ajuda de la versió de canal %1; aquest visualitzador accepta la versió %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>s’ha rebutjat una petició d’ajuda de %1 bytes; aquest visualitzador n’accepta com a màxim %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ od vývojářů Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Prohlížeč nápovědy plovari-help byl hledán v %1 (%2). Je součástí hry: když Plovari nainstaluješ znovu, vrátí se na své místo.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Prohlížeč nápovědy potřebuje běhovou složku, kterou můžeš otevřít jen ty, a žádná taková není: XDG_RUNTIME_DIR žádnou takovou složku neurčuje a v %1 se žádnou nepodařilo vytvořit.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ od vývojářů Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Nová hra</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>spuštěný prohlížeč nápovědy odpovídá pomalu; čeká se na něj</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>odmítnut požadavek na nápovědu, který nemá správný tvar</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>odmítnut požadavek na nápovědu s verzí kanálu %1; tento prohlížeč přijímá verzi %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>odmítnut požadavek na nápovědu o velikosti %1 bajtů; tento prohlížeč přijímá nejvýše %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ von den Plovari-Entwicklern</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Die Hilfeanzeige plovari-help wurde unter %1 gesucht (%2). Sie gehört zum Spiel: Installiere Plovari neu, dann ist sie wieder da.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Die Hilfeanzeige braucht einen Laufzeitordner, den nur du öffnen kannst, und es gibt keinen: XDG_RUNTIME_DIR nennt keinen solchen Ordner, und in %1 konnte keiner angelegt werden.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ von den Plovari-Entwicklern</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Neustart</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>die laufende Hilfeanzeige antwortet nur langsam; es wird auf sie gewartet</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>Hilfeanfrage abgelehnt: sie ist nicht richtig aufgebaut</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>Hilfeanfrage der Kanalversion %1 abgelehnt; diese Anzeige nimmt Version %2 an</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>Hilfeanfrage von %1 Bytes abgelehnt; diese Anzeige nimmt höchstens %2 an</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ de los desarrolladores de Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Se buscó el visor de ayuda plovari-help en %1 (%2). Viene con el juego: reinstalar Plovari lo vuelve a poner en su sitio.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>El visor de ayuda necesita una carpeta de ejecución que solo tú puedas abrir, y no hay ninguna: XDG_RUNTIME_DIR no indica ninguna carpeta así y no se pudo crear ninguna en %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ de los desarrolladores de Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Reiniciar</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>el visor de ayuda que ya está abierto tarda en responder; se espera a que lo haga</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>se rechazó una petición de ayuda mal formada</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>se rechazó una petición de ayuda de la versión de canal %1; este visor acepta la versión %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>se rechazó una petición de ayuda de %1 bytes; este visor acepta como máximo %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ by the Plovari developers</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>نمایشگر راهنما plovari-help در %1 جست‌وجو شد (%2). این برنامه همراه بازی است: با نصب دوبارهٔ Plovari سر جایش برمی‌گردد.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>نمایشگر راهنما به یک پوشهٔ زمان اجرا نیاز دارد که فقط خودتان بتوانید بازش کنید، و چنین پوشه‌ای نیست: XDG_RUNTIME_DIR به چنین پوشه‌ای اشاره نمی‌کند و در %1 هم نمی‌شد پوشه‌ای ساخت.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ by the Plovari developers</source>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>شروع مجدد</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>نمایشگر راهنمایی که در حال اجراست دیر پاسخ می‌دهد؛ در انتظار پاسخ آن</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>یک درخواست راهنما رد شد، چون ساختار درستی نداشت</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>درخواست راهنما با نسخهٔ کانال %1 رد شد؛ این نمایشگر نسخهٔ %2 را می‌پذیرد</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>درخواست راهنمای %1 بایتی رد شد؛ این نمایشگر حداکثر %2 بایت می‌پذیرد</translation>
     </message>
 </context>
 </TS>

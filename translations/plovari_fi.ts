@@ -369,6 +369,11 @@ Tekijät: Plovarin kehittäjät</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Ohjeen katseluohjelmaa plovari-help etsittiin sijainnista %1 (%2). Se tulee pelin mukana: Plovarin asentaminen uudelleen palauttaa sen.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Ohjeen katseluohjelma tarvitsee ajonaikaisen kansion, jonka vain sinä voit avata, eikä sellaista ole: XDG_RUNTIME_DIR ei osoita sellaiseen kansioon, eikä sijaintiin %1 voitu luoda sellaista.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ Tekijät: Plovarin kehittäjät</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Uusi kisa</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>käynnissä oleva ohjeen katseluohjelma vastaa hitaasti; sitä odotetaan</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>hylättiin ohjepyyntö, joka ei ole oikeanmuotoinen</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>hylättiin ohjepyyntö, jonka kanavaversio on %1; tämä katseluohjelma ottaa vastaan version %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>hylättiin %1 tavun ohjepyyntö; tämä katseluohjelma ottaa vastaan enintään %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ par les développeurs de Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>La visionneuse d’aide plovari-help a été cherchée dans %1 (%2). Elle est fournie avec le jeu : réinstaller Plovari la remet en place.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>La visionneuse d’aide a besoin d’un dossier d’exécution que vous seul pouvez ouvrir, et il n’y en a aucun : XDG_RUNTIME_DIR ne désigne aucun dossier de ce type, et aucun n’a pu être créé dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ par les développeurs de Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Rejouer</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>la visionneuse d’aide déjà ouverte tarde à répondre ; attente de sa réponse</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>requête d’aide refusée : elle est mal formée</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>requête d’aide refusée, de version de canal %1 ; cette visionneuse accepte la version %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>requête d’aide refusée, de %1 octets ; cette visionneuse en accepte au plus %2</translation>
     </message>
 </context>
 </TS>

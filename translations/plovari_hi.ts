@@ -369,6 +369,11 @@ Plovari डेवलपर्स की ओर से</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>सहायता व्यूअर plovari-help को %1 पर खोजा गया (%2)। यह खेल के साथ आता है: Plovari को फिर से इंस्टॉल करने पर यह वापस आ जाता है।</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>सहायता व्यूअर को एक ऐसा रनटाइम फ़ोल्डर चाहिए जिसे केवल आप खोल सकें, और ऐसा कोई फ़ोल्डर नहीं है: XDG_RUNTIME_DIR ऐसा कोई फ़ोल्डर नहीं बताता, और %1 में भी कोई नहीं बनाया जा सका।</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ Plovari डेवलपर्स की ओर से</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>पुनरारंभ</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>चल रहा सहायता व्यूअर जवाब देने में धीमा है; उसकी प्रतीक्षा की जा रही है</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>सहायता का एक अनुरोध अस्वीकार किया गया, क्योंकि वह सही ढंग से बना नहीं है</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>चैनल संस्करण %1 का सहायता अनुरोध अस्वीकार किया गया; यह व्यूअर संस्करण %2 लेता है</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>%1 बाइट का सहायता अनुरोध अस्वीकार किया गया; यह व्यूअर अधिकतम %2 लेता है</translation>
     </message>
 </context>
 </TS>

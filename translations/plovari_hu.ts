@@ -369,6 +369,11 @@ Készítették: a Plovari fejlesztői</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>A plovari-help súgómegjelenítőt itt kereste a játék: %1 (%2). A súgómegjelenítő a játékkal együtt érkezik: a Plovari újratelepítése visszahozza.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>A súgómegjelenítőnek olyan futásidejű mappa kell, amelyet csak te nyithatsz meg, de ilyen nincs: az XDG_RUNTIME_DIR nem ad meg ilyen mappát, és a(z) %1 helyen sem sikerült létrehozni egyet.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ Készítették: a Plovari fejlesztői</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Új futam</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>a futó súgómegjelenítő lassan válaszol; várakozás rá</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>elutasítva egy súgókérés, amely nem megfelelő felépítésű</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>elutasítva egy súgókérés, amelynek csatornaverziója %1; ez a megjelenítő a(z) %2 verziót fogadja el</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>elutasítva egy %1 bájtos súgókérés; ez a megjelenítő legfeljebb %2 bájtot fogad el</translation>
     </message>
 </context>
 </TS>

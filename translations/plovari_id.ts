@@ -369,6 +369,11 @@ oleh pengembang Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Penampil bantuan plovari-help dicari di %1 (%2). Penampil ini disertakan dalam permainan: memasang ulang Plovari akan mengembalikannya.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Penampil bantuan memerlukan folder runtime yang hanya bisa dibuka oleh Anda, dan folder seperti itu tidak ada: XDG_RUNTIME_DIR tidak menunjuk folder seperti itu, dan tidak ada yang dapat dibuat di %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ oleh pengembang Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Ulangi</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>penampil bantuan yang sedang berjalan lambat menjawab; sedang menunggunya</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>permintaan bantuan yang bentuknya tidak benar ditolak</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>permintaan bantuan dengan versi kanal %1 ditolak; penampil ini menerima versi %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>permintaan bantuan sebesar %1 byte ditolak; penampil ini menerima paling banyak %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ dagli sviluppatori di Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Il visualizzatore della guida plovari-help è stato cercato in %1 (%2). Fa parte del gioco: reinstallando Plovari torna al suo posto.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Il visualizzatore della guida ha bisogno di una cartella di esecuzione che solo tu possa aprire, e non ce n’è nessuna: XDG_RUNTIME_DIR non indica una cartella simile e non è stato possibile crearne una in %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ dagli sviluppatori di Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Rigioca</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>il visualizzatore della guida già avviato è lento a rispondere; in attesa</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>rifiutata una richiesta di guida non ben formata</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>rifiutata una richiesta di guida con versione del canale %1; questo visualizzatore accetta la versione %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>rifiutata una richiesta di guida di %1 byte; questo visualizzatore ne accetta al massimo %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ by the Plovari developers</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>ヘルプビューアー plovari-help を %1 で探しました (%2)。これはゲームに含まれています。Plovari を再インストールすると元に戻ります。</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>ヘルプビューアーには、あなただけが開けるランタイムフォルダーが必要ですが、見つかりません。XDG_RUNTIME_DIR はそのようなフォルダーを指しておらず、%1 にも作成できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ by the Plovari developers</source>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>やり直す</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>実行中のヘルプビューアーの応答が遅いため、待っています</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>形式が正しくないヘルプ要求を拒否しました</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>チャネルバージョン %1 のヘルプ要求を拒否しました。このビューアーが受け付けるのはバージョン %2 です</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>%1 バイトのヘルプ要求を拒否しました。このビューアーが受け付けるのは最大 %2 バイトです</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ Plovari 개발자 제작</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>도움말 뷰어 plovari-help를 %1에서 찾아보았지만 없었습니다(%2). 이 프로그램은 게임에 포함되어 있으므로 Plovari를 다시 설치하면 돌아옵니다.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>도움말 뷰어에는 본인만 열 수 있는 런타임 폴더가 필요한데, 그런 폴더가 없습니다. XDG_RUNTIME_DIR이 그런 폴더를 가리키지 않고, %1에도 만들 수 없었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ Plovari 개발자 제작</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>다시 시작</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>실행 중인 도움말 뷰어의 응답이 느려서 기다리는 중입니다</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>형식이 올바르지 않은 도움말 요청을 거부했습니다</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>채널 버전 %1의 도움말 요청을 거부했습니다. 이 뷰어는 버전 %2를 받습니다</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>%1바이트짜리 도움말 요청을 거부했습니다. 이 뷰어는 최대 %2바이트를 받습니다</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ av Plovari-utviklerne</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Hjelpeviseren plovari-help ble lett etter i %1 (%2). Den følger med spillet: Installer Plovari på nytt, så kommer den tilbake.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Hjelpeviseren trenger en kjøretidsmappe som bare du kan åpne, og det finnes ingen: XDG_RUNTIME_DIR angir ingen slik mappe, og ingen kunne opprettes i %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ av Plovari-utviklerne</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Omstart</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>den kjørende hjelpeviseren er sen til å svare; venter på den</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>avviste en hjelpeforespørsel som ikke er riktig utformet</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>avviste en hjelpeforespørsel med kanalversjon %1; denne viseren tar imot versjon %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>avviste en hjelpeforespørsel på %1 byte; denne viseren tar imot høyst %2</translation>
     </message>
 </context>
 </TS>

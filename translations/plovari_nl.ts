@@ -369,6 +369,11 @@ door de ontwikkelaars van Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>De helpviewer plovari-help is gezocht op %1 (%2). Hij hoort bij het spel: installeer Plovari opnieuw om hem terug te krijgen.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>De helpviewer heeft een runtimemap nodig die alleen jij kunt openen, en die is er niet: XDG_RUNTIME_DIR wijst zo’n map niet aan en in %1 kon er geen worden gemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ door de ontwikkelaars van Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Herstart</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>de draaiende helpviewer antwoordt traag; er wordt op gewacht</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>een helpverzoek dat niet goed is opgebouwd, is geweigerd</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>een helpverzoek met kanaalversie %1 is geweigerd; deze viewer neemt versie %2 aan</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>een helpverzoek van %1 bytes is geweigerd; deze viewer neemt er hoogstens %2 aan</translation>
     </message>
 </context>
 </TS>

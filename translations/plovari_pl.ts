@@ -369,6 +369,11 @@ od twórców Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Przeglądarki pomocy plovari-help szukano w %1 (%2). Jest częścią gry: ponowna instalacja Plovari ją przywróci.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Przeglądarka pomocy potrzebuje folderu uruchomieniowego, który tylko ty możesz otworzyć, a takiego nie ma: XDG_RUNTIME_DIR nie wskazuje takiego folderu, a w %1 nie udało się go utworzyć.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ od twórców Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Nowa gra</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>uruchomiona przeglądarka pomocy wolno odpowiada; trwa oczekiwanie na nią</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>odrzucono żądanie pomocy o nieprawidłowej postaci</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>odrzucono żądanie pomocy w wersji kanału %1; ta przeglądarka przyjmuje wersję %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>odrzucono żądanie pomocy o rozmiarze %1 bajtów; ta przeglądarka przyjmuje najwyżej %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ pelos desenvolvedores do Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>O visualizador de ajuda plovari-help foi procurado em %1 (%2). Ele vem com o jogo: instalar o Plovari de novo o traz de volta.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>O visualizador de ajuda precisa de uma pasta de execução que só você possa abrir, e não há nenhuma: XDG_RUNTIME_DIR não indica uma pasta assim, e não foi possível criar uma em %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ pelos desenvolvedores do Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Reiniciar</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>o visualizador de ajuda que já está aberto está demorando para responder; aguardando</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>pedido de ajuda recusado por estar malformado</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>pedido de ajuda da versão de canal %1 recusado; este visualizador aceita a versão %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>pedido de ajuda de %1 bytes recusado; este visualizador aceita no máximo %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ de dezvoltatorii Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Vizualizatorul de ajutor plovari-help a fost căutat în %1 (%2). Vine împreună cu jocul: dacă reinstalezi Plovari, el revine la loc.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Vizualizatorul de ajutor are nevoie de un dosar de rulare pe care doar tu să-l poți deschide, iar unul ca acesta nu există: XDG_RUNTIME_DIR nu indică un astfel de dosar și nu s-a putut crea niciunul în %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ de dezvoltatorii Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Reîncepe</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>vizualizatorul de ajutor pornit răspunde greu; se așteaptă după el</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>a fost refuzată o cerere de ajutor care nu are forma corectă</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>a fost refuzată o cerere de ajutor cu versiunea de canal %1; acest vizualizator acceptă versiunea %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>a fost refuzată o cerere de ajutor de %1 octeți; acest vizualizator acceptă cel mult %2</translation>
     </message>
 </context>
 </TS>

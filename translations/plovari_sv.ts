@@ -369,6 +369,11 @@ av Plovari-utvecklarna</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Hjälpvisaren plovari-help söktes i %1 (%2). Den följer med spelet: installera Plovari igen så kommer den tillbaka.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Hjälpvisaren behöver en körtidsmapp som bara du kan öppna, och det finns ingen: XDG_RUNTIME_DIR anger ingen sådan mapp, och ingen kunde skapas i %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ av Plovari-utvecklarna</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Starta om</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>den körande hjälpvisaren är långsam att svara; väntar på den</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>avvisade en hjälpbegäran som inte är korrekt uppbyggd</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>avvisade en hjälpbegäran med kanalversion %1; den här visaren tar emot version %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>avvisade en hjälpbegäran på %1 byte; den här visaren tar emot högst %2</translation>
     </message>
 </context>
 </TS>

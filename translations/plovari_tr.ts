@@ -369,6 +369,11 @@ Plovari geliştiricileri</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Yardım görüntüleyici plovari-help şurada arandı: %1 (%2). Oyunla birlikte gelir: Plovari’yi yeniden kurmak onu geri getirir.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Yardım görüntüleyicinin yalnızca sizin açabileceğiniz bir çalışma zamanı klasörüne ihtiyacı var ve böyle bir klasör yok: XDG_RUNTIME_DIR böyle bir klasör göstermiyor ve %1 içinde de oluşturulamadı.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ Plovari geliştiricileri</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Yeni oyun</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>çalışan yardım görüntüleyici geç yanıt veriyor; bekleniyor</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>biçimi bozuk bir yardım isteği reddedildi</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>kanal sürümü %1 olan bir yardım isteği reddedildi; bu görüntüleyici %2 sürümünü kabul eder</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>%1 baytlık bir yardım isteği reddedildi; bu görüntüleyici en fazla %2 bayt kabul eder</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ by the Plovari developers</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Переглядач довідки plovari-help шукали тут: %1 (%2). Він входить до складу гри: перевстановіть Plovari, і він повернеться.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Переглядачеві довідки потрібна тека часу виконання, яку можете відкрити лише ви, але такої немає: XDG_RUNTIME_DIR не вказує таку теку, а в %1 її не вдалося створити.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ by the Plovari developers</source>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Нова гра</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>запущений переглядач довідки відповідає повільно; очікування</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>відхилено запит довідки неправильного вигляду</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>відхилено запит довідки з версією каналу %1; цей переглядач приймає версію %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>відхилено запит довідки розміром %1 байтів; цей переглядач приймає щонайбільше %2</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ của nhóm phát triển Plovari</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>Đã tìm trình xem trợ giúp plovari-help tại %1 (%2). Trình này đi kèm trò chơi: cài đặt lại Plovari sẽ khôi phục nó.</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>Trình xem trợ giúp cần một thư mục thời gian chạy mà chỉ bạn mới mở được, nhưng không có thư mục nào như vậy: XDG_RUNTIME_DIR không chỉ tới thư mục như thế, và cũng không tạo được thư mục nào trong %1.</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ của nhóm phát triển Plovari</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>Chơi lại</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>trình xem trợ giúp đang chạy trả lời chậm; đang chờ nó</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>đã từ chối một yêu cầu trợ giúp sai định dạng</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>đã từ chối một yêu cầu trợ giúp có phiên bản kênh %1; trình xem này nhận phiên bản %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>đã từ chối một yêu cầu trợ giúp dài %1 byte; trình xem này nhận tối đa %2</translation>
     </message>
 </context>
 </TS>

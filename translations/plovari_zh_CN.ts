@@ -369,6 +369,11 @@ by the Plovari developers</source>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>已在 %1 查找帮助查看器 plovari-help（%2）。它随游戏一起提供：重新安装 Plovari 即可恢复。</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>帮助查看器需要一个只有你能打开的运行时文件夹，但没有这样的文件夹：XDG_RUNTIME_DIR 没有指定这样的文件夹，也无法在 %1 中创建。</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ by the Plovari developers</source>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>重新开始</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>正在运行的帮助查看器响应缓慢；正在等待</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>已拒绝一个格式不正确的帮助请求</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>已拒绝一个通道版本为 %1 的帮助请求；此查看器接受版本 %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>已拒绝一个 %1 字节的帮助请求；此查看器最多接受 %2 字节</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,11 @@ Plovari 開發團隊製作</translation>
         <extracomment>%1 is where the viewer program was looked for; %2 is the system&apos;s reason, e.g. &quot;No such file or directory&quot;. plovari-help is the program&apos;s name: keep it as it is.</extracomment>
         <translation>已在 %1 尋找說明檢視器 plovari-help（%2）。它是遊戲的一部分：重新安裝 Plovari 就能找回來。</translation>
     </message>
+    <message>
+        <source>The help viewer needs a runtime folder that only you can open, and there is none: XDG_RUNTIME_DIR names no such folder, and none could be made in %1.</source>
+        <extracomment>%1 is the temporary folder, e.g. /tmp. XDG_RUNTIME_DIR is the name of a setting: keep it as it is.</extracomment>
+        <translation>說明檢視器需要一個只有你能開啟的執行階段資料夾，但沒有這樣的資料夾：XDG_RUNTIME_DIR 沒有指定這樣的資料夾，也無法在 %1 中建立。</translation>
+    </message>
 </context>
 <context>
     <name>plovari::HelpViewer</name>
@@ -479,6 +484,27 @@ Plovari 開發團隊製作</translation>
         <source>Restart</source>
         <extracomment>The continue button once the race is over: a click puts every racer back at the start. Fits a 65 x 25 pixel button: about 8 Latin letters or 4 CJK characters.</extracomment>
         <translation>重新開始</translation>
+    </message>
+</context>
+<context>
+    <name>plovari::ViewerChannel</name>
+    <message>
+        <source>the running help viewer is slow to answer; waiting for it</source>
+        <translation>正在執行的說明檢視器回應緩慢；正在等待</translation>
+    </message>
+    <message>
+        <source>refused a help request that is not well formed</source>
+        <translation>已拒絕一個格式不正確的說明請求</translation>
+    </message>
+    <message>
+        <source>refused a help request of channel version %1; this viewer takes version %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>已拒絕一個通道版本為 %1 的說明請求；此檢視器接受版本 %2</translation>
+    </message>
+    <message>
+        <source>refused a help request of %1 bytes; this viewer takes at most %2</source>
+        <extracomment>%1 and %2 are numbers.</extracomment>
+        <translation>已拒絕一個 %1 位元組的說明請求；此檢視器最多接受 %2 位元組</translation>
     </message>
 </context>
 </TS>

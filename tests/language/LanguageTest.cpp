@@ -19,6 +19,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextLayout>
@@ -236,6 +237,16 @@ private slots:
         // A language that is not shipped installs nothing.
         QVERIFY(InstallTranslations({QStringLiteral("sr"), QStringLiteral("sr_RS")}).isEmpty());
         QVERIFY(qApp->findChildren<QTranslator*>().isEmpty());
+    }
+
+    void aTranslationThatDoesNotLoadGivesWayToTheNextLanguage() {
+        QTemporaryDir folder; // de_AT finds a de that is no translation, then fr
+        QVERIFY(
+            QFile::copy(QStringLiteral(PLOVARI_SOURCE_TEXTS), folder.filePath("plovari_de.qm")));
+        QVERIFY(QFile::copy(":/i18n/plovari_fr.qm", folder.filePath("plovari_fr.qm")));
+        QCOMPARE(InstallTranslations({"de_AT", "fr"}, folder.path()), QStringLiteral("fr"));
+        QCoreApplication::processEvents(); // and Qt's own French
+        qDeleteAll(qApp->findChildren<QTranslator*>());
     }
 
     void withoutATranslationEveryTextIsTheDesignedOne() {

@@ -2,20 +2,27 @@
 // common dialog's stand-in starts it.
 #include "AccessibleTree.h"
 #include "CommonDialog.h"
+#include "HelpChannel.h"
 #include "HelpFile.h"
 #include "HelpLinks.h"
 #include "HelpViewer.h"
+#include "ViewerChannel.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
 #include <QLocalSocket>
+#include <QMessageBox>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <algorithm>
 #include <signal.h>
 #include <unistd.h>
 
@@ -36,7 +43,7 @@ QString ShownText(const HelpViewer& viewer) {
 
 /// The help channel of the viewers that run with `runtime` as their runtime folder.
 QString Channel(const QString& runtime) {
-    return QDir(runtime).filePath(QStringLiteral("plovari-help-%1").arg(getuid()));
+    return QDir(runtime).filePath(QStringLiteral("plovari-help"));
 }
 
 /// Whether a viewer takes connections on `channel`.
@@ -70,10 +77,10 @@ class HelpTest : public QObject {
     QString Data;
     QString Elsewhere;
 
-    /// A runtime folder of its own for one test's viewers.
+    /// A runtime folder of its own for one test's viewers, the user's alone.
     QString RuntimeFolder(const QString& name) const {
         const QString folder = Root.filePath(QStringLiteral("runtime-") + name);
-        if (!QDir().mkpath(folder)) {
+        if (!QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
             qFatal("cannot make %s", qPrintable(folder));
         }
         return folder;
@@ -218,17 +225,35 @@ private slots:
     }
 
     void aSecondViewerHandsItsRequestToTheRunningOneAndEnds() {
-        const QString runtime = RuntimeFolder(QStringLiteral("second"));
+        // Without XDG_RUNTIME_DIR, not at the channel's old place in the temporary folder, where
+        // anyone can put a socket, but in the user's own folder that Qt makes there.
+        const QString temporary = RuntimeFolder(QStringLiteral("tmp"));
+        QLocalServer squatter;
+        QVERIFY(squatter.listen(temporary + QStringLiteral("/plovari-help-%1").arg(getuid())));
+        qputenv("TMPDIR", temporary.toUtf8());
+        qunsetenv("XDG_RUNTIME_DIR"); // the other tests name their runtime folders
+        const QString channel = HelpChannelName();
+        QVERIFY(channel.startsWith(temporary + QStringLiteral("/runtime-")));
         QProcess first;
-        StartViewer(first, runtime);
-        QTRY_VERIFY_WITH_TIMEOUT(Answers(Channel(runtime)), 20000);
+        StartViewer(first, {});
+        QTRY_VERIFY_WITH_TIMEOUT(Answers(channel), 20000);
 
         QProcess second;
-        StartViewer(second, runtime);
+        StartViewer(second, {});
         QVERIFY2(second.waitForFinished(20000), "the second viewer shows no window of its own");
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
+        QVERIFY(!squatter.waitForNewConnection(0));
+
+        // A folder that others may enter is none: the help command says so, starting nothing.
+        QVERIFY(QFile::setPermissions(QFileInfo(channel).path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ExeOther));
+        QWidget owner;
+        CommonDialog(&owner).ShowHelp();
+        const auto* problem = owner.findChild<QMessageBox*>(QStringLiteral("HelpProblem"));
+        QVERIFY(problem != nullptr && problem->informativeText().contains("XDG_RUNTIME_DIR"));
     }
 
     void aSlowViewerKeepsTheChannelAndStillTakesTheRequest() {
@@ -241,7 +266,8 @@ private slots:
         QVERIFY(kill(static_cast<pid_t>(first.processId()), SIGSTOP) == 0);
         QProcess second;
         StartViewer(second, runtime);
-        QTest::qWait(2500);
+        const auto waits = [&] { return second.readAllStandardError().contains("plovari-help: "); };
+        QVERIFY2(QTest::qWaitFor(waits, 20000), "the second viewer says it waits");
         QVERIFY(kill(static_cast<pid_t>(first.processId()), SIGCONT) == 0);
         QVERIFY2(second.waitForFinished(20000), "the second viewer waits and hands over");
         QCOMPARE(second.exitCode(), 0);
@@ -272,6 +298,63 @@ private slots:
         QVERIFY2(later.waitForFinished(20000), "the later viewer hands over to the new one");
         QCOMPARE(later.exitCode(), 0);
         QCOMPARE(next.state(), QProcess::Running);
+    }
+
+    void ofViewersStartedAtOnceOneServesAndTakesEveryRequest() {
+        const QString runtime = RuntimeFolder(QStringLiteral("five"));
+        QProcess viewers[5];
+        for (QProcess& viewer : viewers) {
+            StartViewer(viewer, runtime);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(std::ranges::count(viewers, QProcess::Running, &QProcess::state),
+                                  1, 30000);
+        for (const QProcess& viewer : viewers) { // the others handed their requests over
+            QVERIFY(viewer.state() == QProcess::Running || viewer.exitCode() == 0);
+        }
+    }
+
+    void aBrokenFrameIsRefusedOpensNothingAndTheViewerServesOn() {
+        const QString name = Channel(RuntimeFolder(QStringLiteral("fuzz")));
+        ViewerChannel channel(name, nullptr);
+        QCOMPARE(channel.Join({}), ViewerChannel::Role::Serving);
+        QSignalSpy requested(&channel, &ViewerChannel::Requested);
+        QSignalSpy refused(&channel, &ViewerChannel::Reported);
+        const QStringList request{QStringLiteral("A.hlp"), QStringLiteral("3")};
+        const QByteArray frame = ViewerChannel::RequestFrame(request);
+        QRandomGenerator random(17);
+        for (int round = 1; round <= 4001; ++round) {
+            QByteArray bytes = frame; // magic, version at 4, body size at 6, body at 10
+            QByteArray noise(frame.size() + 40, '\0');
+            random.fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+            switch (round % 5) {
+            case 0:
+                bytes = noise.left(random.bounded(10, noise.size()));
+                break;
+            case 1:
+                bytes.truncate(round > 4000 ? frame.size() : random.bounded(frame.size()));
+                break;
+            case 2:
+                bytes[5] = char(random.bounded(2, 256));
+                break;
+            case 3:
+                bytes[6] = char(random.bounded(1, 256));
+                break;
+            case 4:
+                bytes.replace(10, frame.size() - 10, noise.left(frame.size() - 10));
+                break;
+            }
+            QLocalSocket client;
+            client.connectToServer(name);
+            QVERIFY(client.waitForConnected(1000) && client.write(bytes) == bytes.size());
+            QVERIFY(bytes.isEmpty() || client.waitForBytesWritten(1000));
+            if (round % 40 == 0) { // keeps the queue of connections short
+                QTRY_COMPARE(refused.size(), round / 5 * 4);
+            }
+        }
+        QTRY_COMPARE(requested.size(), 1); // the last frame, whole
+        QCOMPARE(requested.first().first().toStringList(), request);
+        QCOMPARE(refused.size(), 3200);
+        QVERIFY(refused.first().first().toString().startsWith(QStringLiteral("refused a help")));
     }
 };
 
