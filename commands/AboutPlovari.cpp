@@ -38,22 +38,10 @@ QRect Placed(const QRect& designed) {
 /// The least room kept below the last label when the window has to grow.
 constexpr int BottomMargin = 4;
 
-/// A normal title bar with minimize and maximize, but on Wayland no maximize: a compositor
-/// there requires a maximized window to fill the screen, which this fixed-size one cannot.
-Qt::WindowFlags FrameFlags() {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                            Qt::WindowCloseButtonHint;
-    if (!OnWayland()) {
-        flags |= Qt::WindowMaximizeButtonHint;
-    }
-    return flags;
-}
-
 } // namespace
 
 AboutPlovari::AboutPlovari(QWidget* owner)
-    : QDialog(owner, FrameFlags()) {
+    : QDialog(owner, WindowFrame::Flags(WindowFrame::Kind::Dialog)) {
     setObjectName(QStringLiteral("AboutPlovari"));
     //: The About window's title.
     setWindowTitle(tr("About Plovari"));
@@ -98,11 +86,9 @@ AboutPlovari::AboutPlovari(QWidget* owner)
         icon->setGeometry(Placed(QRect(IconPlaces.at(image), layout::IconSize)));
     }
 
-    setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));
-    KeepOutOfMaximized(*this);
-    if (OnWayland()) {
-        setWindowIcon(NoIcon());
-    }
+    (new WindowFrame(*this, WindowFrame::Kind::Dialog))
+        ->Hold(*this,
+               QSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin)));
 }
 
 AboutPlovari::~AboutPlovari() = default;

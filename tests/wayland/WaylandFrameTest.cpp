@@ -1,7 +1,6 @@
-// The title bar's maximize on a Wayland compositor, as Qt's own decorations send it: the
-// window takes the maximized state that the compositor would then require it to fill. A
-// compositor that finds the window smaller ends its connection, and the game exits; so here a
-// test fails by the process ending.
+// A size that a Wayland compositor forces on the game's fixed-size windows, maximized or full
+// screen: a compositor that finds the window smaller than it requires ends the connection and
+// the game exits, so here a test fails by the process ending as well as by its checks.
 #include "AboutPlovari.h"
 #include "GameWindow.h"
 #include "WindowFrame.h"
@@ -14,19 +13,29 @@ using namespace plovari::testing;
 
 namespace {
 
-/// Clicks maximize as Qt's title bar does, and waits until the window has taken the size the
-/// compositor offers and is back at its own, in the normal state. Returns whether it got there.
-bool MaximizeAndWaitForReturn(QWindow& window) {
+/// What a window showed while a size was forced on it and once it was let go.
+struct Forced {
+    bool Filled = false;    ///< it took the larger size
+    bool BoardKept = false; ///< the board kept its designed place and size meanwhile
+    bool Back = false;      ///< it is back at its own size, and its limits are that size
+};
+
+/// Asks for `state` and then for the normal state, as a title bar does; `board` is a control
+/// of the board, which must stay where it is drawn.
+Forced ForceAndRelease(QWidget& window, const QWidget& board, Qt::WindowState state) {
+    QWindow& native = *window.windowHandle();
     const QSize own = window.size();
-    bool filled = false;
-    const QMetaObject::Connection watch = QObject::connect(
-        &window, &QWindow::widthChanged, [&] { filled = filled || window.width() > own.width(); });
-    window.setWindowStates(window.windowStates() ^ Qt::WindowMaximized);
-    const bool back = QTest::qWaitFor([&] {
-        return filled && window.size() == own && !(window.windowStates() & Qt::WindowMaximized);
+    const QRect place = board.geometry();
+    Forced seen;
+    native.setWindowStates(state);
+    seen.Filled = QTest::qWaitFor(
+        [&] { return native.width() > own.width() && native.height() > own.height(); });
+    seen.BoardKept = board.geometry() == place;
+    native.setWindowStates(Qt::WindowNoState);
+    seen.Back = QTest::qWaitFor([&] {
+        return window.size() == own && native.minimumSize() == own && native.maximumSize() == own;
     });
-    QObject::disconnect(watch);
-    return back;
+    return seen;
 }
 
 } // namespace
@@ -43,33 +52,40 @@ private slots:
     void init() { QVERIFY(Open()); }
     void cleanup() { Close(); }
 
-    void maximizingTheMainWindowLeavesTheRaceRunning() {
-        const QSize size = Window->size();
+    void aForcedSizeLeavesTheBoardAndTheRaceAlone_data() {
+        QTest::addColumn<bool>("about");
+        QTest::addColumn<int>("state");
+        for (const bool about : {false, true}) {
+            const char* window = about ? "About" : "main window";
+            QTest::addRow("%s maximized", window) << about << int(Qt::WindowMaximized);
+            QTest::addRow("%s full screen", window) << about << int(Qt::WindowFullScreen);
+        }
+    }
+    void aForcedSizeLeavesTheBoardAndTheRaceAlone() {
+        QFETCH(bool, about);
+        QFETCH(int, state);
         ClickContinue();
-        QVERIFY(MaximizeAndWaitForReturn(*Window->windowHandle()));
-        QCOMPARE(Window->size(), size);
+        Forced seen;
+        if (!about) {
+            seen = ForceAndRelease(*Window, *Find(*Window, "Client"), Qt::WindowState(state));
+        } else {
+            QVERIFY(WhileModal([this] { Action("About")->trigger(); },
+                               [&](QWidget& modal) {
+                                   // A window that shows, as a player sees it: asked for before,
+                                   // the state would meet a window the compositor has not yet
+                                   // configured.
+                                   if (QTest::qWaitForWindowExposed(&modal)) {
+                                       seen = ForceAndRelease(modal, *Find(modal, "Label4"),
+                                                              Qt::WindowState(state));
+                                   }
+                               }));
+        }
+        QVERIFY2(seen.Filled, "the window takes the size forced on it");
+        QVERIFY2(seen.BoardKept, "the board stays at its designed place and size");
+        QVERIFY2(seen.Back, "let go, the window is back at its own size, fixed");
         QVERIFY(Timer1()->isActive());
         QTest::keyClick(TempText(), Qt::Key_P);
         QVERIFY(!Timer1()->isActive());
-    }
-
-    void maximizingTheAboutWindowLeavesTheRaceRunning() {
-        ClickContinue();
-        bool exposed = false;
-        bool back = false;
-        const bool shown =
-            WhileModal([this] { Action("About")->trigger(); },
-                       [&](QWidget& about) {
-                           // A player clicks a window that shows, after the compositor's first
-                           // answer: a maximize asked for before it would meet a window not yet
-                           // configured.
-                           exposed = QTest::qWaitForWindowExposed(&about);
-                           back = exposed && MaximizeAndWaitForReturn(*about.windowHandle());
-                       });
-        QVERIFY(shown);
-        QVERIFY(exposed);
-        QVERIFY2(back, "About takes the maximized size for a moment and returns to its own");
-        QVERIFY(Timer1()->isActive());
     }
 
     void theAboutWindowOffersNoMaximizeAndShowsNoIcon() {
