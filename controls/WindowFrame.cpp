@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLayout>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 // The one way to keep Qt's Wayland client from bounding a size that a compositor forces:
@@ -91,6 +92,17 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
         Settle();
         return true;
     }
+    if (watched == &Window && type == QEvent::Paint && Forced && !Asked) {
+        // Shown at the forced size, which a compositor waits for before it takes a state back:
+        // the window asks to leave it, once. A compositor that keeps it (one that shows only
+        // full-screen windows, or a rule that forces the state) then has its way.
+        Asked = true;
+        QTimer::singleShot(0, this, [this] {
+            if (Handle != nullptr && Forced) {
+                Handle->setWindowStates(Handle->windowStates() & ~FillingStates);
+            }
+        });
+    }
     if (watched == Handle && type == QEvent::WindowStateChange && event->spontaneous()) {
         // Only the window system's report is spontaneous; the state that the program asks for
         // changes at once, before the compositor has answered.
@@ -98,6 +110,7 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
         if (Forced) {
             Release();
         } else {
+            Asked = false;
             Bound();
             if (Handle->size() != Window.minimumSize()) {
                 Handle->resize(Window.minimumSize());

@@ -20,11 +20,12 @@ bool OnWayland();
 /// another size on it.
 ///
 /// The window keeps its own size: its least and its largest size are that size, which a
-/// compositor reads as "not resizable". Yet a compositor may still force a size on it, by a
-/// maximize or full screen that its own shortcut, a rule or a script starts, by tiling, or
-/// because it shows nothing but full-screen windows. The window then takes the forced size
-/// and its board stays at its designed size at the window's top left, under the menus; when
-/// the compositor lets go, the window is back at its own size.
+/// compositor reads as "not resizable". Yet a compositor may still maximize it or show it full
+/// screen, by its own shortcut, a rule, a script or a title-bar button, or offer it a tile.
+/// The window takes a forced size, with its board at its designed size at the window's top
+/// left, under the menus, and once shown so asks to leave the state; a tile it declines. Where
+/// the compositor insists (one that shows only full-screen windows, a rule), the window keeps
+/// the forced size; when the compositor lets go, the window is back at its own size.
 class WindowFrame final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WindowFrame)
@@ -62,6 +63,7 @@ private:
     QPointer<QObject> Surface; ///< the platform's object behind it, which applies configures
     int Applying = 0;          ///< depth of the platform's calls on Surface under way
     bool Forced = false;       ///< the compositor has the window maximized or full screen
+    bool Asked = false;        ///< the window has asked to leave that state since
 };
 
 } // namespace plovari
