@@ -11,7 +11,11 @@
 // The one way to keep Qt's Wayland client from bounding a size that a compositor forces:
 // the limits it bounds by are the native window's, which these give access to.
 #include <QtGui/private/qwindow_p.h>
+#include <array>
+#include <cstring>
+#include <qpa/qplatformnativeinterface.h>
 #include <qpa/qplatformwindow.h>
+#include <wayland-client.h>
 
 namespace plovari {
 
@@ -24,6 +28,70 @@ QIcon NoIcon() {
     QPixmap blank(16, 16);
     blank.fill(Qt::transparent);
     return QIcon(blank);
+}
+
+// The requests of GTK's shell protocol, version 1, up to the one that makes a surface a modal
+// dialog: a compositor that knows no other way for a client to ask (mutter) places such a
+// dialog over the window it belongs to. Qt's Wayland client does not speak this protocol.
+extern const wl_interface GtkSurface;
+std::array<const wl_interface*, 6> NoTypes{};
+std::array<const wl_interface*, 2> NewSurfaceTypes{&GtkSurface, &wl_surface_interface};
+std::array<const wl_interface*, 1> BellTypes{&GtkSurface};
+const std::array<wl_message, 3> ShellRequests{{
+    {"get_gtk_surface", "no", NewSurfaceTypes.data()},
+    {"set_startup_id", "?s", NoTypes.data()},
+    {"system_bell", "?o", BellTypes.data()},
+}};
+const std::array<wl_message, 1> ShellEvents{{{"capabilities", "u", NoTypes.data()}}};
+const wl_interface GtkShell{"gtk_shell1", 1, 3, ShellRequests.data(), 1, ShellEvents.data()};
+const std::array<wl_message, 2> SurfaceRequests{{
+    {"set_dbus_properties", "?s?s?s?s?s?s", NoTypes.data()},
+    {"set_modal", "", NoTypes.data()},
+}};
+const std::array<wl_message, 1> SurfaceEvents{{{"configure", "a", NoTypes.data()}}};
+const wl_interface GtkSurface{"gtk_surface1",         1, 2,
+                              SurfaceRequests.data(), 1, SurfaceEvents.data()};
+constexpr std::uint32_t GetGtkSurface = 0;
+constexpr std::uint32_t SetModal = 1;
+
+void FindShell(void* data, wl_registry* registry, std::uint32_t name, const char* interface,
+               std::uint32_t /*version*/) {
+    if (std::strcmp(interface, GtkShell.name) == 0) {
+        *static_cast<wl_proxy**>(data) = static_cast<wl_proxy*>(
+            wl_registry_bind(registry, name, &GtkShell, static_cast<std::uint32_t>(1)));
+    }
+}
+void LoseGlobal(void* /*data*/, wl_registry* /*registry*/, std::uint32_t /*name*/) {}
+const wl_registry_listener Globals{FindShell, LoseGlobal};
+
+/// Asks the compositor to treat `window`'s surface as a modal dialog, where it offers GTK's
+/// shell, before the surface first shows. The objects are made on a queue of their own and
+/// dropped at once; the compositor keeps the request for the surface's life.
+void AskForModalDialog(QWindow& window) {
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    auto* display = static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
+    auto* surface = static_cast<wl_proxy*>(native->nativeResourceForWindow("surface", &window));
+    if (display == nullptr || surface == nullptr) {
+        return;
+    }
+    wl_event_queue* queue = wl_display_create_queue(display);
+    auto* wrapped = static_cast<wl_display*>(wl_proxy_create_wrapper(display));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(wrapped), queue);
+    wl_registry* registry = wl_display_get_registry(wrapped);
+    wl_proxy* shell = nullptr;
+    wl_registry_add_listener(registry, &Globals, static_cast<void*>(&shell));
+    wl_display_roundtrip_queue(display, queue);
+    if (shell != nullptr) {
+        wl_proxy* dialog =
+            wl_proxy_marshal_constructor(shell, GetGtkSurface, &GtkSurface, nullptr, surface);
+        wl_proxy_marshal(dialog, SetModal);
+        wl_display_flush(display);
+        wl_proxy_destroy(dialog);
+        wl_proxy_destroy(shell);
+    }
+    wl_registry_destroy(registry);
+    wl_proxy_wrapper_destroy(wrapped);
+    wl_event_queue_destroy(queue);
 }
 
 } // namespace
@@ -80,6 +148,14 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == &Window && type == QEvent::Show) {
         Watch();
+    }
+    if (watched == Handle && type == QEvent::Expose && !AskedModal && Window.isModal()) {
+        // Exposed once configured, and painted for the first time right after: placed then.
+        AskedModal = true;
+        AskForModalDialog(*Handle);
+    }
+    if (watched == &Window && type == QEvent::Hide) {
+        AskedModal = false; // a surface of its own each time it shows
     }
     const bool applies = (watched == Surface && type == QEvent::MetaCall) ||
                          (watched == &Window && type == QEvent::UpdateRequest);

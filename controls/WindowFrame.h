@@ -64,6 +64,7 @@ private:
     int Applying = 0;          ///< depth of the platform's calls on Surface under way
     bool Forced = false;       ///< the compositor has the window maximized or full screen
     bool Asked = false;        ///< the window has asked to leave that state since
+    bool AskedModal = false;   ///< a modal window has asked to be placed as a modal dialog
 };
 
 } // namespace plovari

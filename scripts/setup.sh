@@ -15,7 +15,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core fonts-noto-cjk fonts-lohit-deva clang-format
     desktop-file-utils appstream gettext po4a dpkg-dev scdoc lintian
-    qt6-wayland weston xvfb xdotool
+    qt6-wayland libwayland-dev weston xvfb xdotool
     adwaita-qt6 qt6ct
 )
 for option in "$@"; do
