@@ -82,47 +82,40 @@ alive() {
 # motion, which drifts from where xdotool puts it; from outside the output, the pointer enters
 # the output where it is put.
 click() {
-    echo "click at $1,$2"
     xdotool mousemove 1020 760 mousemove "$1" "$2" click 1
 }
 # How often the game has asked the compositor for $1 (an xdg_toplevel request).
 asked() {
     grep -c "xdg_toplevel@[0-9]*\.$1(" "$work/game.log" || true
 }
-# Runs "$2..." (a click or a key) on the window titled $1, which must take the state the
-# compositor gives it, ask to leave it ($1's request unset_maximized or unset_fullscreen is
-# awaited as $leave) and come back to its own size, with the game running on.
+# Runs "$3..." (a click or a key) on the window titled $2, which must take the state the
+# compositor gives it, ask to leave it (request $1) and come back to its own size, $own.
 leaves() {
-    local title=$1 before
-    shift
-    before=$(asked "$leave")
+    local request=$1 title=$2 before
+    shift 2
+    before=$(asked "$request")
+    echo "$*"
     "$@"
     for _ in $(seq 100); do
-        (($(asked "$leave") > before)) && break
+        (($(asked "$request") > before)) && break
         alive "$* on '$title'"
         sleep 0.1
     done
-    (($(asked "$leave") > before)) || fail "'$title' did not leave the state after $*"
-    alive "$* on '$title'"
     wait_for "$title"
-    [[ "$((right - left))x$((bottom - top))" == "$own" ]] ||
-        fail "'$title' is $((right - left))x$((bottom - top)) after $*, not $own"
-}
-key() {
-    echo "key $1"
-    xdotool key "$1"
+    [[ $(asked "$request") -gt $before && "$((right - left))x$((bottom - top))" == "$own" ]] ||
+        fail "'$title' is $((right - left))x$((bottom - top)) after $*, not $own, or stayed"
 }
 # Maximizes the window titled $1 by its title-bar button, then by weston's shortcut, and
 # shows it full screen by weston's shortcut twice.
 force_states() {
-    local title=$1 own leave
-    wait_for "$title"
+    local own
+    wait_for "$1"
     own="$((right - left))x$((bottom - top))"
     # Qt's own title bar: 30 pixels high, maximize 40 pixels left of the right edge.
-    leave=unset_maximized leaves "$title" click $((right - 40)) $((top + 15))
-    leave=unset_maximized leaves "$title" key super+shift+m
-    leave=unset_fullscreen leaves "$title" key super+shift+f
-    leave=unset_fullscreen leaves "$title" key super+shift+f
+    leaves unset_maximized "$1" click $((right - 40)) $((top + 15))
+    leaves unset_maximized "$1" xdotool key super+shift+m
+    leaves unset_fullscreen "$1" xdotool key super+shift+f
+    leaves unset_fullscreen "$1" xdotool key super+shift+f
 }
 
 # Xvfb picks a free display and writes its number to the descriptor it is given.
@@ -200,11 +193,6 @@ wait "$game_pid" || status=$?
 game_pid=""
 [[ $status -eq 0 ]] || fail "the game ended with status $status"
 # Every window asked for one size as its least and largest, whatever it went through.
-awk '/xdg_toplevel@[0-9]+\.set_(min|max)_size\(/ {
-        match($0, /xdg_toplevel@[0-9]+/); id = substr($0, RSTART, RLENGTH)
-        match($0, /\(.*\)/); size = substr($0, RSTART, RLENGTH)
-        if ($0 ~ /set_min_size/) { least[id] = size }
-        else if (size != least[id] || size == "(0, 0)") { print id, "largest", size, "least", least[id]; bad = 1 }
-    }
-    END { exit bad }' "$work/game.log" || fail "a window's size limits were lifted or differ"
+grep -o 'xdg_toplevel@[0-9]*\.set_m.._size([0-9, ]*)' "$work/game.log" | sed 's/set_m.._size//' |
+    uniq -c | awk '$1 % 2 || $2 ~ /\(0,$/ { exit 1 }' || fail "a window's size limits differ"
 echo "both windows left every state the compositor gave them, back at their own size and fixed"
