@@ -62,16 +62,14 @@ const char* const CaptionProperty = "plovariCaption";
 } // namespace
 
 PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                              Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QMainWindow(parent, WindowFrame::Flags(WindowFrame::Kind::Main))
     , Random(random ? std::move(random) : std::make_unique<ClockRandomSource>())
     , Controller(*this, *Random) {
     setObjectName(QStringLiteral("PlovariMainForm"));
     //: The main window's title.
     setWindowTitle(tr("Plovari, the board game"));
     setWindowIcon(WindowIcon());
-    // Fixed in size; Wayland title bars offer maximize whatever the flags say.
-    KeepOutOfMaximized(*this);
+    auto* frame = new WindowFrame(*this, WindowFrame::Kind::Main);
 
     Menus = CreateMenus(*menuBar());
     FitMenuTitles(*menuBar(), layout::ClientArea.width());
@@ -80,14 +78,13 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
     }
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
-    Client->setFixedSize(layout::ClientArea);
     Client->setBackgroundRole(QPalette::Button);
     Client->setAutoFillBackground(true);
     // The board keeps its designed geometry in every language: lanes run left to right and
     // every control stays where it is drawn. Only the menus follow a right-to-left language.
     Client->setLayoutDirection(Qt::LeftToRight);
     setCentralWidget(Client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    frame->Hold(*Client, layout::ClientArea);
 
     CreateLanes(*Client);
     CreateModePanel(*Client);

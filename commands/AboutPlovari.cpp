@@ -49,27 +49,16 @@ QRect Placed(const QRect& designed) {
 /// The least room kept below the last label when the window has to grow.
 constexpr int BottomMargin = 4;
 
-/// A normal title bar with minimize and maximize, but on Wayland no maximize: a compositor
-/// there requires a maximized window to fill the screen, which this fixed-size one cannot.
-Qt::WindowFlags FrameFlags() {
-    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                            Qt::WindowCloseButtonHint;
-    if (!OnWayland()) {
-        flags |= Qt::WindowMaximizeButtonHint;
-    }
-    return flags;
-}
-
 } // namespace
 
 AboutPlovari::AboutPlovari(QWidget* owner)
-    : QDialog(owner, FrameFlags()) {
+    : QDialog(owner, WindowFrame::Flags(WindowFrame::Kind::Dialog)) {
     setObjectName(QStringLiteral("AboutPlovari"));
     //: The About window's title.
     setWindowTitle(tr("About Plovari"));
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
+    Frame = new WindowFrame(*this, WindowFrame::Kind::Dialog);
 
     const std::array<QString, 3> texts{
         VersionText(),
@@ -108,11 +97,6 @@ AboutPlovari::AboutPlovari(QWidget* owner)
         icon->setAccessibleName(DescriptionOf(Picture::Icon));
         icon->setGeometry(Placed(QRect(IconPlaces.at(image), layout::IconSize)));
     }
-
-    KeepOutOfMaximized(*this);
-    if (OnWayland()) {
-        setWindowIcon(NoIcon());
-    }
 }
 
 AboutPlovari::~AboutPlovari() = default;
@@ -128,7 +112,8 @@ void AboutPlovari::PlaceLabels() {
         Labels.at(place)->setGeometry(Placed(QRect(box.topLeft(), QSize(box.width(), height))));
         bottom = box.top() + height;
     }
-    setFixedSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin));
+    Frame->Hold(*this,
+                QSize(ClientArea.width(), std::max(ClientArea.height(), bottom + BottomMargin)));
 }
 
 void AboutPlovari::changeEvent(QEvent* event) {

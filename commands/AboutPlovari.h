@@ -8,6 +8,8 @@ class QLabel;
 
 namespace plovari {
 
+class WindowFrame;
+
 /// The About window: names the game, its version and its makers, and says where to write and
 /// where to look for more. It is passive: no button and no handler; its title bar closes it.
 /// Its client area is 317 x 177 with the text in a column at the left and the program's icon
@@ -34,6 +36,7 @@ private:
     void PlaceLabels();
 
     std::array<QLabel*, 3> Labels{};
+    WindowFrame* Frame = nullptr; ///< owned by the window
 };
 
 } // namespace plovari

@@ -10,12 +10,12 @@ set -euo pipefail
 
 packages=(
     g++ make cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    qt6-base-dev qt6-base-private-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
     fonts-dejavu-core fonts-noto-cjk fonts-lohit-deva clang-format
     desktop-file-utils appstream gettext po4a dpkg-dev scdoc lintian
-    qt6-wayland weston xvfb xdotool
+    qt6-wayland libwayland-dev weston xvfb xdotool
     adwaita-qt6 qt6ct
 )
 for option in "$@"; do

@@ -1,7 +1,6 @@
-// The title bar's maximize on a Wayland compositor, as Qt's own decorations send it: the
-// window takes the maximized state that the compositor would then require it to fill. A
-// compositor that finds the window smaller ends its connection, and the game exits; so here a
-// test fails by the process ending.
+// A size that a Wayland compositor forces on the game's fixed-size windows, maximized or full
+// screen: a compositor that finds the window smaller than it requires ends the connection and
+// the game exits, so here a test fails by the process ending as well as by its checks.
 #include "AboutPlovari.h"
 #include "GameWindow.h"
 #include "WindowFrame.h"
@@ -14,19 +13,29 @@ using namespace plovari::testing;
 
 namespace {
 
-/// Clicks maximize as Qt's title bar does, and waits until the window has taken the size the
-/// compositor offers and is back at its own, in the normal state. Returns whether it got there.
-bool MaximizeAndWaitForReturn(QWindow& window) {
+/// Asks for `state` as a title bar does, and waits until the window has taken the size the
+/// compositor offers and has left the state again; returns what went wrong, if anything.
+/// `board`: a control of the board, which must stay where it is drawn.
+const char* ForceAndWatch(QWidget& window, const QWidget& board, int state) {
+    QWindow& native = *window.windowHandle();
     const QSize own = window.size();
+    const QRect place = board.geometry();
     bool filled = false;
-    const QMetaObject::Connection watch = QObject::connect(
-        &window, &QWindow::widthChanged, [&] { filled = filled || window.width() > own.width(); });
-    window.setWindowStates(window.windowStates() ^ Qt::WindowMaximized);
+    bool kept = true;
+    const QMetaObject::Connection watch = QObject::connect(&native, &QWindow::widthChanged, [&] {
+        filled = filled || native.width() > own.width();
+        kept = kept && board.geometry() == place;
+    });
+    native.setWindowStates(Qt::WindowState(state));
     const bool back = QTest::qWaitFor([&] {
-        return filled && window.size() == own && !(window.windowStates() & Qt::WindowMaximized);
+        return filled && window.size() == own && native.minimumSize() == own &&
+               native.maximumSize() == own && native.windowStates() == Qt::WindowNoState;
     });
     QObject::disconnect(watch);
-    return back;
+    return !filled ? "the window did not take the forced size"
+           : !kept ? "the board left its designed place or size"
+           : !back ? "the window did not come back to its own size, fixed"
+                   : nullptr;
 }
 
 } // namespace
@@ -43,33 +52,36 @@ private slots:
     void init() { QVERIFY(Open()); }
     void cleanup() { Close(); }
 
-    void maximizingTheMainWindowLeavesTheRaceRunning() {
-        const QSize size = Window->size();
+    void aForcedStateLeavesTheBoardAndTheRaceAlone_data() {
+        QTest::addColumn<bool>("about");
+        QTest::addColumn<int>("state");
+        for (const bool about : {false, true}) {
+            const char* window = about ? "About" : "main window";
+            QTest::addRow("%s maximized", window) << about << int(Qt::WindowMaximized);
+            QTest::addRow("%s full screen", window) << about << int(Qt::WindowFullScreen);
+        }
+    }
+    void aForcedStateLeavesTheBoardAndTheRaceAlone() {
+        QFETCH(bool, about);
+        QFETCH(int, state);
         ClickContinue();
-        QVERIFY(MaximizeAndWaitForReturn(*Window->windowHandle()));
-        QCOMPARE(Window->size(), size);
+        const char* failure = "About did not show";
+        if (!about) {
+            failure = ForceAndWatch(*Window, *Find(*Window, "Client"), state);
+        } else {
+            WhileModal([this] { Action("About")->trigger(); },
+                       [&](QWidget& modal) {
+                           // Asked for before the window shows, the state would meet a window the
+                           // compositor has not yet configured.
+                           if (QTest::qWaitForWindowExposed(&modal)) {
+                               failure = ForceAndWatch(modal, *Find(modal, "Label4"), state);
+                           }
+                       });
+        }
+        QVERIFY2(failure == nullptr, failure);
         QVERIFY(Timer1()->isActive());
         QTest::keyClick(TempText(), Qt::Key_P);
         QVERIFY(!Timer1()->isActive());
-    }
-
-    void maximizingTheAboutWindowLeavesTheRaceRunning() {
-        ClickContinue();
-        bool exposed = false;
-        bool back = false;
-        const bool shown =
-            WhileModal([this] { Action("About")->trigger(); },
-                       [&](QWidget& about) {
-                           // A player clicks a window that shows, after the compositor's first
-                           // answer: a maximize asked for before it would meet a window not yet
-                           // configured.
-                           exposed = QTest::qWaitForWindowExposed(&about);
-                           back = exposed && MaximizeAndWaitForReturn(*about.windowHandle());
-                       });
-        QVERIFY(shown);
-        QVERIFY(exposed);
-        QVERIFY2(back, "About takes the maximized size for a moment and returns to its own");
-        QVERIFY(Timer1()->isActive());
     }
 
     void theAboutWindowOffersNoMaximizeAndShowsNoIcon() {

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# The title-bar buttons of both windows, clicked as a player clicks them, on a Wayland
-# compositor with real input: a weston of its own (x11 backend) inside an Xvfb of its own,
-# driven by xdotool. Maximize (the button, and a double click on the title bar) must leave the
-# game running and each window at its own size, About must still open and close, and closing
-# the main window must end the game with status 0.
+# Both windows maximized and shown full screen as a player does it, on a Wayland compositor
+# with real input: a weston of its own (x11 backend) inside an Xvfb of its own, driven by
+# xdotool. The title bar's maximize button and weston's own shortcuts (Super+Shift+M and
+# Super+Shift+F, which the game hears nothing of before the compositor's configure) must
+# leave the game running and each window back at its own size with its limits at that size;
+# About must still open and close, and closing the main window must end the game with
+# status 0.
 #
 #   frame_buttons.sh GAME WORK_DIR
 #
-# Weston's scene graph (weston-debug) tells where the compositor put each window. Everything
+# Weston's scene graph (weston-debug) tells where the compositor put each window, and the
+# game's protocol log (WAYLAND_DEBUG) what the game asked of the compositor. Everything
 # started here is ended by its PID.
 set -euo pipefail
 game=$1
@@ -32,8 +35,8 @@ trap end_all EXIT
 fail() {
     echo "FAIL: $*" >&2
     import -window root "$work/failure.png" 2>/dev/null && echo "the screen: $work/failure.png" >&2
-    echo "--- game output:" >&2
-    cat "$work/game.log" >&2 || true
+    echo "--- the end of the game's output ($work/game.log):" >&2
+    tail -n 30 "$work/game.log" >&2 || true
     exit 1
 }
 
@@ -75,32 +78,45 @@ wait_for() {
 alive() {
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended after: $1"
 }
-# Clicks at $1,$2 on the screen; $3 clicks (2 for a double click).
+# Clicks at $1,$2 on the screen. Weston's x11 backend follows the X pointer by its relative
+# motion, which drifts from where xdotool puts it; from outside the output, the pointer enters
+# the output where it is put.
 click() {
-    echo "click at $1,$2${3:+ ($3 times)}"
-    xdotool mousemove "$1" "$2" click --repeat "${3:-1}" --delay 80 1
+    xdotool mousemove 1020 760 mousemove "$1" "$2" click 1
 }
-# Clicks maximize of the window titled $1, then double-clicks its title bar; after each, the
-# game must run on and the window be back at its own size.
-maximize_both_ways() {
-    local title=$1 own how
-    wait_for "$title"
-    own="$((right - left))x$((bottom - top))"
-    for how in "the maximize button" "a double click on the title bar"; do
-        # Qt's own title bar: 30 pixels high, maximize 40 pixels left of the right edge.
-        if [[ $how == "the maximize button" ]]; then
-            click $((right - 40)) $((top + 15))
-        else
-            click $((left + 60)) $((top + 15)) 2
-        fi
-        sleep 1 # the compositor's answer, and a protocol error if any, come within this
-        alive "$how of '$title'"
-        wait_for "$title"
-        [[ "$((right - left))x$((bottom - top))" == "$own" ]] ||
-            fail "'$title' is $((right - left))x$((bottom - top)) after $how, not $own"
+# How often the game has asked the compositor for $1 (an xdg_toplevel request).
+asked() {
+    grep -c "xdg_toplevel@[0-9]*\.$1(" "$work/game.log" || true
+}
+# Runs "$3..." (a click or a key) on the window titled $2, which must take the state the
+# compositor gives it, ask to leave it (request $1) and come back to its own size, $own.
+leaves() {
+    local request=$1 title=$2 before
+    shift 2
+    before=$(asked "$request")
+    echo "$*"
+    "$@"
+    for _ in $(seq 100); do
+        (($(asked "$request") > before)) && break
+        alive "$* on '$title'"
+        sleep 0.1
     done
+    wait_for "$title"
+    [[ $(asked "$request") -gt $before && "$((right - left))x$((bottom - top))" == "$own" ]] ||
+        fail "'$title' is $((right - left))x$((bottom - top)) after $*, not $own, or stayed"
 }
-
+# Maximizes the window titled $1 by its title-bar button, then by weston's shortcut, and
+# shows it full screen by weston's shortcut twice.
+force_states() {
+    local own
+    wait_for "$1"
+    own="$((right - left))x$((bottom - top))"
+    # Qt's own title bar: 30 pixels high, maximize 40 pixels left of the right edge.
+    leaves unset_maximized "$1" click $((right - 40)) $((top + 15))
+    leaves unset_maximized "$1" xdotool key super+shift+m
+    leaves unset_fullscreen "$1" xdotool key super+shift+f
+    leaves unset_fullscreen "$1" xdotool key super+shift+f
+}
 
 # Xvfb picks a free display and writes its number to the descriptor it is given.
 exec 3>"$work/display"
@@ -138,12 +154,12 @@ for _ in $(seq 100); do
 done
 [[ $(scene) == *"panel for output"* ]] || fail "weston's shell showed no panel"
 
-LANGUAGE=en QT_QPA_PLATFORM=wayland "$game" >"$work/game.log" 2>&1 &
+WAYLAND_DEBUG=client LANGUAGE=en QT_QPA_PLATFORM=wayland "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
 
 wait_for "Plovari, the board game"
 click $((left + 651)) $((top + 325)) # Start: the race runs through all that follows
-maximize_both_ways "Plovari, the board game"
+force_states "Plovari, the board game"
 
 wait_for "Plovari, the board game" # where the compositor put it back
 click $((left + 250)) $((top + 38)) # Help
@@ -155,7 +171,7 @@ done
 # popup stands where the scene graph shows it.
 echo "key a (About Plovari)"
 xdotool key a
-maximize_both_ways "About Plovari"
+force_states "About Plovari"
 wait_for "About Plovari"
 click $((right - 17)) $((top + 15)) # About's close
 for _ in $(seq 50); do
@@ -176,4 +192,7 @@ status=0
 wait "$game_pid" || status=$?
 game_pid=""
 [[ $status -eq 0 ]] || fail "the game ended with status $status"
-echo "both windows kept their size through maximize, and the game ran on until closed"
+# Every window asked for one size as its least and largest, whatever it went through.
+grep -o 'xdg_toplevel@[0-9]*\.set_m.._size([0-9, ]*)' "$work/game.log" | sed 's/set_m.._size//' |
+    uniq -c | awk '$1 % 2 || $2 ~ /\(0,$/ { exit 1 }' || fail "a window's size limits differ"
+echo "both windows left every state the compositor gave them, back at their own size and fixed"
