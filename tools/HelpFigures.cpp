@@ -374,7 +374,7 @@ std::string Labels::Value(const std::string& key) const {
 
 std::string Labels::FillInline(const std::string& html) const {
     static const std::regex placeholder(
-        R"re(<(span|td|th)([^>]*?) data-odds="([^"]*)"([^>]*)></\1>)re");
+        R"re(<(span|td|th)([^>]*?)\s+data-odds="([^"]*)"([^>]*)></\1>)re");
     std::string filled;
     auto at = html.cbegin();
     for (std::sregex_iterator match(html.begin(), html.end(), placeholder), end; match != end;
@@ -677,7 +677,7 @@ void CheckClaims(const Odds& odds) {
 // ---- The help file.
 
 std::string FillHelp(const std::string& html, const Labels& labels) {
-    static const std::regex rows(R"re(<tr data-odds="([^"]*)"></tr>\n?)re");
+    static const std::regex rows(R"re(<tr\s+data-odds="([^"]*)"></tr>\n?)re");
     std::string filled;
     auto at = html.cbegin();
     for (std::sregex_iterator match(html.begin(), html.end(), rows), end; match != end; ++match) {

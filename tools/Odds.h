@@ -51,6 +51,10 @@ struct RaceOdds {
         Ahead{};
 };
 
+/// The races per cell and the seed that the help's figures are played with.
+inline constexpr std::int64_t HelpRaces = 100000;
+inline constexpr std::uint64_t HelpSeed = 20240611;
+
 /// Plays `races` races of `players` (2..6) from `seed`, the same numbers for the same
 /// arguments on every machine and with any number of `threads`. Each race is one sequence of
 /// turns through the turn's own rules, scored for all four modes of the counted player (slot 0)

@@ -22,9 +22,6 @@ using namespace plovari;
 
 namespace {
 
-constexpr std::uint64_t Seed = 20240611;
-constexpr std::int64_t DefaultRaces = 100000;
-
 std::string_view StartName(odds::Start start) {
     return start == odds::Start::Level ? "level" : "behind";
 }
@@ -36,7 +33,7 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: plovari-odds FILE [RACES]\n", stderr);
         return 2;
     }
-    std::int64_t races = DefaultRaces;
+    std::int64_t races = odds::HelpRaces;
     if (argc == 3) {
         const std::string_view text(argv[2]);
         if (std::from_chars(text.data(), text.data() + text.size(), races).ec != std::errc{} ||
@@ -65,7 +62,7 @@ int main(int argc, char* argv[]) {
                              gain.Chance);
             }
         }
-        const odds::RaceOdds race = odds::SimulateRaces(players, races, Seed, threads);
+        const odds::RaceOdds race = odds::SimulateRaces(players, races, odds::HelpSeed, threads);
         for (std::size_t start = 0; start < odds::Starts.size(); ++start) {
             for (std::size_t line = 0; line < odds::FinishLines.size(); ++line) {
                 for (std::size_t mode = 0; mode < std::size(AllModes); ++mode) {
