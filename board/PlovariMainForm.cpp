@@ -12,6 +12,8 @@
 
 #include <QGroupBox>
 #include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -73,6 +75,9 @@ PlovariMainForm::PlovariMainForm(std::unique_ptr<RandomSource> random, QWidget* 
 
     Menus = CreateMenus(*menuBar());
     FitMenuTitles(*menuBar(), layout::ClientArea.width());
+    for (const QAction* title : menuBar()->actions()) {
+        KeepItemsWhole(*title->menu());
+    }
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
     Client->setFixedSize(layout::ClientArea);

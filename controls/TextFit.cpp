@@ -6,12 +6,14 @@
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOption>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 #include <utility>
 
 namespace plovari {
@@ -219,6 +221,31 @@ void FitMenuTitles(QMenuBar& bar, int width) {
                     spacing;
         }
         return used <= width;
+    });
+}
+
+void KeepItemsWhole(QMenu& menu) {
+    // Measured as the menu opens, in the font and style it is drawn with then.
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&menu] {
+        menu.setMinimumWidth(0);
+        const QFontMetrics metrics(menu.font());
+        int shortfall = 0;
+        for (const QAction* item : menu.actions()) {
+            const QString& text = item->text();
+            const int width = metrics.size(Qt::TextShowMnemonic, text).width();
+            // The width at which the text stands whole, up to a pixel over its advance with
+            // the "&": found by trying, as that is how the style decides.
+            const int most = metrics.horizontalAdvance(text) + 2;
+            int whole = width;
+            while (whole < most &&
+                   metrics.elidedText(text, Qt::ElideMiddle, whole, Qt::TextShowMnemonic) != text) {
+                ++whole;
+            }
+            shortfall = std::max(shortfall, whole - width);
+        }
+        if (shortfall > 0) {
+            menu.setMinimumWidth(menu.sizeHint().width() + shortfall);
+        }
     });
 }
 

@@ -17,6 +17,7 @@
 #include <functional>
 
 class QLabel;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -53,5 +54,10 @@ void FitWrappedText(QLabel& label, int height);
 
 /// The menu bar's font such that all its titles stand in one row of `width` pixels.
 void FitMenuTitles(QMenuBar& bar, int width);
+
+/// Widens `menu`, whenever it opens, so that none of its items is drawn cut short. Qt sizes an
+/// item by its text without the access key's "&", but where the text mixes directions (a Latin
+/// name in Arabic) it cuts the text to a width that counts the "&" as drawn.
+void KeepItemsWhole(QMenu& menu);
 
 } // namespace plovari

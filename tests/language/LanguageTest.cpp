@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -128,6 +130,54 @@ QList<quint32> GlyphsOf(const QString& caption, const QFont& font, bool underlin
     std::sort(glyphs.begin(), glyphs.end());
     return glyphs;
 }
+
+/// The texts a widget draws, as its style hands them to the paint engine: a text that the
+/// style cuts short is drawn with an ellipsis.
+class DrawnTexts final : public QPaintDevice, private QPaintEngine {
+public:
+    explicit DrawnTexts(QWidget& widget)
+        : QPaintEngine(AllFeatures)
+        , Size(widget.size()) {
+        widget.render(this);
+    }
+    QStringList Texts;
+
+    QPaintEngine* paintEngine() const override { return const_cast<DrawnTexts*>(this); }
+
+private:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return Size.width();
+        case PdmHeight:
+            return Size.height();
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        case PdmDepth:
+            return 32;
+        default:
+            return 0;
+        }
+    }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    // Qt's own drawPolygon overloads call each other; one of them must draw.
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawPath(const QPainterPath&) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override { Texts << item.text(); }
+    Type type() const override { return User; }
+
+    QSize Size;
+};
 
 /// The text between a help file's <style> tags.
 QString StyleOf(const QString& path) {
@@ -282,6 +332,26 @@ private slots:
                      qPrintable(caption.Caption + QStringLiteral(": the access key changes "
                                                                  "how the word is drawn")));
         }
+
+        // Every item drawn whole, as the menu opens, at any size of the user's font.
+        const QFont userFont = QApplication::font();
+        for (const int points : {8, 11, 14}) {
+            QFont font = userFont;
+            font.setPointSize(points);
+            QApplication::setFont(font);
+            QCoreApplication::sendPostedEvents();
+            for (QAction* title : Window->menuBar()->actions()) {
+                QMenu& menu = *title->menu();
+                menu.popup(Window->geometry().center());
+                QVERIFY(QTest::qWaitForWindowExposed(&menu));
+                const QStringList drawn = DrawnTexts(menu).Texts;
+                menu.hide();
+                QVERIFY2(!drawn.join(QString()).contains(QChar(0x2026)),
+                         qPrintable(QStringLiteral("%1 pt: ").arg(points) +
+                                    drawn.join(QStringLiteral(" | "))));
+            }
+        }
+        QApplication::setFont(userFont);
 
         // Direction: the menus follow the language; the board keeps its designed geometry.
         const bool rightToLeft =
