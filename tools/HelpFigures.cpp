@@ -22,6 +22,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -573,6 +574,31 @@ std::string GainsChart(const Labels& labels) {
     return svg.Finish();
 }
 
+/// A label in one line when it has at most 14 characters, else split at the blank nearest its
+/// middle (when it has one): the room beside the chart's axis holds about 14.
+std::pair<std::string, std::string> TwoLines(const std::string& label) {
+    std::vector<std::size_t> starts; // where each character begins, in UTF-8 bytes
+    for (std::size_t at = 0; at < label.size(); ++at) {
+        if ((static_cast<unsigned char>(label[at]) & 0xC0) != 0x80) {
+            starts.push_back(at);
+        }
+    }
+    constexpr std::size_t OneLine = 14;
+    std::size_t best = std::string::npos;
+    for (std::size_t index = 0; index < starts.size(); ++index) {
+        const auto middle = static_cast<long>(starts.size() / 2);
+        if (label[starts[index]] == ' ' &&
+            (best == std::string::npos || std::labs(static_cast<long>(index) - middle) <
+                                              std::labs(static_cast<long>(best) - middle))) {
+            best = index;
+        }
+    }
+    if (starts.size() <= OneLine || best == std::string::npos) {
+        return {label, {}};
+    }
+    return {label.substr(0, starts[best]), label.substr(starts[best] + 1)};
+}
+
 /// The chance of being ahead at the end, three players, level and behind: bars per mode and
 /// finish line against the even chance.
 std::string AheadChart(const Labels& labels) {
@@ -624,7 +650,12 @@ std::string AheadChart(const Labels& labels) {
             svg.Text(groupLeft + groupWidth / 2, base + 28, labels.Text(Modes[mode]), "middle", 11,
                      " font-weight=\"bold\"");
         }
-        svg.Text(left - 6, base + 12, labels.Text("Finish Line"), "end", 9);
+        // Left of the finish lines' row; a long name goes onto two lines at its middle blank.
+        const auto [upper, lower] = TwoLines(labels.Text("Finish Line"));
+        svg.Text(left - 6, base + 12, upper, "end", 9);
+        if (!lower.empty()) {
+            svg.Text(left - 6, base + 22, lower, "end", 9);
+        }
         const double even = y(1.0 / ChartPlayers);
         svg.Line(left, even, left + plotWidth, even, Dashed);
         // Above the line at the left, over the steady modes' bars, which stay below it.
