@@ -5,6 +5,10 @@
 #include <QAction>
 #include <QFile>
 #include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -39,6 +43,39 @@ void SpreadAnchorsOverTheirBlocks(QTextDocument* document) {
     }
 }
 
+/// A text browser that draws a help file's SVG charts itself: sharp at the screen's pixel ratio,
+/// which the document's own image loading ignores (it rasterises a picture once at its nominal
+/// size), and with the chart's currentColor, its text and lines, in the palette's text colour,
+/// so that a chart reads on a light and on a dark page.
+class HelpBrowser final : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        QVariant resource = QTextBrowser::loadResource(type, name);
+        if (type != QTextDocument::ImageResource ||
+            !name.path().endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ||
+            resource.userType() != QMetaType::QByteArray) {
+            return resource;
+        }
+        QByteArray svg = resource.toByteArray();
+        svg.replace("currentColor", palette().color(QPalette::Text).name().toLatin1());
+        QSvgRenderer renderer(svg);
+        if (!renderer.isValid()) {
+            return resource;
+        }
+        const qreal ratio = devicePixelRatioF();
+        QImage image((QSizeF(renderer.defaultSize()) * ratio).toSize(),
+                     QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        image.setDevicePixelRatio(ratio);
+        return QPixmap::fromImage(image);
+    }
+};
+
 } // namespace
 
 HelpViewer::HelpViewer(QWidget* parent)
@@ -49,14 +86,22 @@ HelpViewer::HelpViewer(QWidget* parent)
     setWindowIcon(QIcon::fromTheme(QStringLiteral("help-browser")));
     resize(640, 600);
 
-    Browser = new QTextBrowser(this);
+    Browser = new HelpBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpText"));
     Browser->setAccessibleName(tr("Help text"));
     Browser->setAccessibleDescription(tr("The help topic shown; its links lead to other topics"));
     setCentralWidget(Browser);
-    // Every document the browser loads, the help file and any page its links lead to.
-    connect(Browser, &QTextBrowser::sourceChanged, this,
-            [this] { SpreadAnchorsOverTheirBlocks(Browser->document()); });
+    // Every document the browser loads, the help file and any page its links lead to, once: a
+    // link to an anchor of the same document loads nothing, and a second pass over blocks
+    // already spread loses the paragraphs that follow a third-level heading.
+    connect(Browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& source) {
+        // A link within the document comes as the bare fragment, "#pick".
+        const QUrl document = SpreadDocument.resolved(source).adjusted(QUrl::RemoveFragment);
+        if (document != SpreadDocument) {
+            SpreadDocument = document;
+            SpreadAnchorsOverTheirBlocks(Browser->document());
+        }
+    });
 
     QToolBar* bar = addToolBar(tr("Navigation"));
     bar->setObjectName(QStringLiteral("Navigation"));
@@ -134,6 +179,7 @@ void HelpViewer::Open(const QString& name, int command, const QStringList& folde
 void HelpViewer::ShowProblem(const QString& title, const QString& text) {
     setWindowTitle(title);
     Browser->setPlainText(text);
+    SpreadDocument.clear();
 }
 
 } // namespace plovari

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QUrl>
 
 class QTextBrowser;
 
@@ -26,6 +27,8 @@ private:
     void ShowProblem(const QString& title, const QString& text);
 
     QTextBrowser* Browser = nullptr;
+    /// The document whose anchors were last spread over their blocks, without its fragment.
+    QUrl SpreadDocument;
 };
 
 } // namespace plovari
