@@ -134,6 +134,14 @@ protected:
     }
     /// Turns played since the dice were last scripted, counted by the dice drawn.
     std::size_t Draws() const { return Dice->Position; }
+    /// Whether play has stopped: the timer off, and no turn played while every event already
+    /// due, a tick that fell due before the stop included, is handled.
+    bool PlaysNoFurtherTurn() {
+        const std::size_t before = Draws();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        return !Timer1()->isActive() && Draws() == before;
+    }
 
     void ClickContinue() { QTest::mouseClick(ContinueButton(), Qt::LeftButton); }
     void ClickMode(const char* mode, int slot) {

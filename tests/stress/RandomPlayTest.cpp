@@ -26,10 +26,11 @@ using namespace plovari::testing;
 namespace {
 
 constexpr std::uint64_t DefaultSeed = 20240607;
-constexpr std::uint64_t DefaultActions = 20000;
-/// A run this long must also have reached every state, pace, player count and finish line, so
-/// that a change in the weights cannot quietly stop testing some of them.
-constexpr std::uint64_t CoveringRun = 10000;
+constexpr std::uint64_t DefaultActions = 8000;
+/// A run this long, the default one included, must also have reached every state, pace, player
+/// count and finish line, so that a change in the weights cannot quietly stop testing some of
+/// them.
+constexpr std::uint64_t CoveringRun = DefaultActions;
 constexpr std::size_t RecentKept = 150;
 /// A long run says how far it has come this often.
 constexpr std::uint64_t ProgressEvery = 25000;
@@ -128,13 +129,13 @@ constexpr std::array<Weighted, 12> Weights{{
     {Act::KeyOnWindow, 30},
     {Act::ClickMode, 200},
     {Act::ChoosePace, 20},
-    {Act::ChoosePlayers, 1},
+    {Act::ChoosePlayers, 3},
     {Act::ChooseLine, 9},
     {Act::RestartGame, 1},
     {Act::About, 4},
     {Act::Help, 6},
     {Act::Watch, 4},
-    {Act::Wait, 365},
+    {Act::Wait, 363},
 }};
 
 /// Keys for the key catcher: letters, digits, blanks, modifiers and keys with a meaning
