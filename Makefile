@@ -61,8 +61,9 @@ bench-startup:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@bench/startup.sh build/release
 
-# The real window's pacing, offscreen: tick intervals at Fast and Slow over 50 turns each and
-# the step-mode latency from click to end of turn; about a minute, most of it at Slow.
+# The real window's pacing, offscreen: how far the tick intervals at Fast and Slow stray from
+# the pace over 50 turns each (95th percentile and largest), and the step-mode latency from
+# click to end of turn, each against its target; about a minute, most of it at Slow.
 bench-pacing:
 	@$(MAKE) --no-print-directory build PRESET=release
 	@mkdir -p build/runtime && chmod 700 build/runtime
