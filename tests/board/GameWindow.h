@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace plovari::testing {
 
@@ -147,6 +148,14 @@ protected:
     void ClickMode(const char* mode, int slot) {
         QRadioButton* button = ModeButton(mode, slot);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+    /// Scripts a race of three that ends after its tenth turn: all in Medium mode, all rolling
+    /// sixes, so each gains 21 points a turn by its two matches.
+    void ScriptATenTurnRace() {
+        for (int slot = 0; slot < 3; ++slot) {
+            ClickMode("Medium", slot);
+        }
+        Dice->Script(std::vector<std::int16_t>(std::size_t{3} * 10, 6));
     }
     /// Clicks the hidden "Do Turn" button, as code may: one turn, with no timer.
     void PlayTurn() { Find<QPushButton>(*Window, "DoTurn")->click(); }
