@@ -78,7 +78,7 @@ private slots:
     void finishLineMidRaceMovesNothingAndTheNextTurnFinishes() {
         Action("TwoPlayers")->trigger();
         Action("Finish500")->trigger();
-        Dice->Script(std::vector<std::int16_t>(2 * 35, 6));
+        Dice->Script(std::vector<std::int16_t>(std::size_t{2} * 35, 6));
         for (int turn = 0; turn < 35; ++turn) {
             PlayTurn();
         }

@@ -405,7 +405,7 @@ private slots:
         // Dice from the game's own generator, each face rolled again three times in four: the
         // ties make the Medium and High players fast, so races also end.
         ClockRandomSource generator(20240607);
-        std::vector<std::int16_t> dice(6 * 400);
+        std::vector<std::int16_t> dice(std::size_t{6} * 400);
         std::int16_t face = 1;
         for (std::int16_t& die : dice) {
             if (generator.Next() < 0.25f) {

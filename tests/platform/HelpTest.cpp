@@ -23,7 +23,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <algorithm>
-#include <signal.h>
+#include <csignal>
 #include <unistd.h>
 
 using namespace plovari;
@@ -79,7 +79,7 @@ class HelpTest : public QObject {
 
     /// A runtime folder of its own for one test's viewers, the user's alone.
     QString RuntimeFolder(const QString& name) const {
-        const QString folder = Root.filePath(QStringLiteral("runtime-") + name);
+        QString folder = Root.filePath(QStringLiteral("runtime-") + name);
         if (!QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
             qFatal("cannot make %s", qPrintable(folder));
         }

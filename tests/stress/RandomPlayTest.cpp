@@ -715,7 +715,7 @@ class RandomPlayTest : public QObject, private GameWindow {
                      "\nThe last %zu actions, each with the state after it:\n",
                      static_cast<unsigned long long>(Step), static_cast<unsigned long long>(Seed),
                      qPrintable(Broken), static_cast<unsigned long long>(Seed),
-                     static_cast<unsigned long long>(Step + 1), Recent.size());
+                     static_cast<unsigned long long>(Step) + 1, Recent.size());
         for (const QString& line : Recent) {
             std::fprintf(stderr, "  %s\n", qPrintable(line));
         }
@@ -801,7 +801,7 @@ private slots:
             PlayOneAction();
             if ((Step + 1) % ProgressEvery == 0 && Step + 1 < ActionCount) {
                 qInfo("%llu actions, %llu races finished, %lld ms",
-                      static_cast<unsigned long long>(Step + 1),
+                      static_cast<unsigned long long>(Step) + 1,
                       static_cast<unsigned long long>(RacesFinished),
                       static_cast<long long>(clock.elapsed()));
             }
