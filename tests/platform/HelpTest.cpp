@@ -348,7 +348,7 @@ private slots:
             QVERIFY(client.waitForConnected(1000) && client.write(bytes) == bytes.size());
             QVERIFY(bytes.isEmpty() || client.waitForBytesWritten(1000));
             if (round % 40 == 0) { // keeps the queue of connections short
-                QTRY_COMPARE(refused.size(), round / 5 * 4);
+                QTRY_COMPARE(refused.size(), qsizetype{round / 5} * 4);
             }
         }
         QTRY_COMPARE(requested.size(), 1); // the last frame, whole
