@@ -1,7 +1,11 @@
-// Pacing of the real window on Qt's offscreen platform: at the paces Fast and Slow, the mean
-// and the largest deviation of the interval between the timer's ticks; in step mode, the time
-// from a click on "Continue" to the end of the turn that the click plays. Prints a table and
-// checks the figures against the targets: mean within 1 ms of the pace, a step within 5 ms.
+// Pacing of the real window on Qt's offscreen platform: at the paces Fast and Slow, how far the
+// interval between the timer's ticks strays from the pace, at the 95th percentile and at most;
+// in step mode, the time from a click on "Continue" to the end of the turn that the click plays.
+// Prints a table and checks the figures against the targets (PASS or FAIL each): a tick
+// interval within 1 ms of the pace at the 95th percentile and within 2 ms always, every step
+// within 5 ms. The mean interval is no target: Qt sets each deadline one interval after the
+// last deadline, not after the tick, so lateness never adds up and the mean always meets the
+// pace.
 //
 // Usage: plovari_pacing_bench [--turns N] (default 50 intervals per pace, 50 clicks).
 #include "PlovariMainForm.h"
@@ -28,8 +32,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr double MeanErrorTarget = 1.0;   // ms
-constexpr double StepLatencyTarget = 5.0; // ms
+constexpr double P95DeviationTarget = 1.0;     // ms
+constexpr double LargestDeviationTarget = 2.0; // ms
+constexpr double StepLatencyTarget = 5.0;      // ms, every click
 
 double Milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
@@ -76,10 +81,24 @@ private:
     QEventLoop Loop;
 };
 
+/// A sample's mean, 95th percentile (nearest rank) and largest value.
 struct Spread {
     double Mean = 0;
-    double Largest = 0; ///< the largest value, or the largest distance from the nominal value
+    double P95 = 0;
+    double Largest = 0;
 };
+
+Spread SpreadOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    Spread spread;
+    spread.Mean =
+        std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+    const auto rank =
+        static_cast<std::size_t>(std::ceil(0.95 * static_cast<double>(values.size())));
+    spread.P95 = values.at(std::max<std::size_t>(rank, 1) - 1);
+    spread.Largest = values.back();
+    return spread;
+}
 
 /// A player's click: press and release over the middle of the button.
 void Click(QPushButton& button) {
@@ -103,8 +122,8 @@ public:
         Action("Finish1000").trigger();
     }
 
-    /// The tick intervals over Turns intervals at a pace, against its nominal interval.
-    bool TickIntervals(const char* pace, Spread& spread, int& nominal) {
+    /// How far each of Turns tick intervals at a pace strays from its nominal interval.
+    bool TickDeviations(const char* pace, Spread& spread, int& nominal) {
         Action(pace).trigger();
         nominal = Timer1.interval();
         EventWatch ticks(Timer1, QEvent::Timer);
@@ -115,15 +134,12 @@ public:
         if (!done) {
             return false;
         }
-        std::vector<double> intervals;
+        std::vector<double> deviations;
         for (std::size_t tick = 1; tick < ticks.Times.size(); ++tick) {
-            intervals.push_back(Milliseconds(ticks.Times.at(tick) - ticks.Times.at(tick - 1)));
+            const double interval = Milliseconds(ticks.Times.at(tick) - ticks.Times.at(tick - 1));
+            deviations.push_back(std::abs(interval - nominal));
         }
-        spread.Mean = std::accumulate(intervals.begin(), intervals.end(), 0.0) /
-                      static_cast<double>(intervals.size());
-        for (double interval : intervals) {
-            spread.Largest = std::max(spread.Largest, std::abs(interval - nominal));
-        }
+        spread = SpreadOf(std::move(deviations));
         return true;
     }
 
@@ -144,9 +160,7 @@ public:
             latencies.push_back(Milliseconds(ends.Times.back() - clicked));
         }
         Action("RestartGame").trigger();
-        spread.Mean = std::accumulate(latencies.begin(), latencies.end(), 0.0) /
-                      static_cast<double>(latencies.size());
-        spread.Largest = *std::max_element(latencies.begin(), latencies.end());
+        spread = SpreadOf(std::move(latencies));
         return true;
     }
 
@@ -162,7 +176,7 @@ private:
 };
 
 const char* Verdict(bool met) {
-    return met ? "met" : "MISSED";
+    return met ? "PASS" : "FAIL";
 }
 
 /// The load averages over 1, 5 and 15 minutes: how busy the machine was.
@@ -207,19 +221,21 @@ int main(int argc, char* argv[]) {
                 "at start: %s\n\n",
                 qPrintable(QGuiApplication::platformName()), turns, LoadAverage().constData());
     bool allMet = true;
-    std::printf("%-14s %8s %14s %11s %18s %8s\n", "pace", "nominal", "mean interval", "mean error",
-                "largest deviation", "target");
+    std::printf("%-14s %8s   %-26s   %s\n", "pace", "nominal", "deviation, 95th percentile",
+                "largest deviation");
     for (const char* pace : {"Fast", "Slow"}) {
         Spread spread;
         int nominal = 0;
-        if (!bench.TickIntervals(pace, spread, nominal)) {
+        if (!bench.TickDeviations(pace, spread, nominal)) {
             std::printf("%-14s the race did not tick %d times\n", pace, turns + 1);
             return 1;
         }
-        const double error = std::abs(spread.Mean - nominal);
-        allMet = allMet && error <= MeanErrorTarget;
-        std::printf("%-14s %5d ms %11.3f ms %8.3f ms %15.3f ms %8s\n", pace, nominal, spread.Mean,
-                    error, spread.Largest, Verdict(error <= MeanErrorTarget));
+        const bool p95Met = spread.P95 <= P95DeviationTarget;
+        const bool largestMet = spread.Largest <= LargestDeviationTarget;
+        allMet = allMet && p95Met && largestMet;
+        std::printf("%-14s %5d ms   %8.3f ms (<= %.0f ms) %-4s   %8.3f ms (<= %.0f ms) %-4s\n",
+                    pace, nominal, spread.P95, P95DeviationTarget, Verdict(p95Met), spread.Largest,
+                    LargestDeviationTarget, Verdict(largestMet));
     }
 
     Spread step;
@@ -227,11 +243,15 @@ int main(int argc, char* argv[]) {
         std::printf("Step by step: a click played no turn\n");
         return 1;
     }
-    allMet = allMet && step.Mean <= StepLatencyTarget;
-    std::printf("\n%-14s click to end of turn: mean %.3f ms, largest %.3f ms %8s\n", "Step by step",
-                step.Mean, step.Largest, Verdict(step.Mean <= StepLatencyTarget));
-    std::printf("\nTargets: mean error <= %.0f ms, mean step latency <= %.0f ms (on an idle "
-                "machine)\n",
-                MeanErrorTarget, StepLatencyTarget);
+    const bool stepMet = step.Largest <= StepLatencyTarget;
+    allMet = allMet && stepMet;
+    std::printf("\n%-14s click to end of turn: mean %.3f ms, 95th percentile %.3f ms, largest "
+                "%.3f ms (<= %.0f ms) %s\n",
+                "Step by step", step.Mean, step.P95, step.Largest, StepLatencyTarget,
+                Verdict(stepMet));
+    std::printf("\nTargets on an idle machine: tick interval within %.0f ms of the pace at the "
+                "95th percentile and within %.0f ms always; every step within %.0f ms. %s\n",
+                P95DeviationTarget, LargestDeviationTarget, StepLatencyTarget,
+                allMet ? "All PASS." : "Some FAIL.");
     return allMet ? 0 : 1;
 }

@@ -56,8 +56,7 @@ QString InstallTranslations(const QStringList& languages, const QString& folder)
             continue;
         }
         QCoreApplication::installTranslator(own);
-        const QString installed =
-            QFileInfo(own->filePath()).completeBaseName().mid(Prefix.size() + 1);
+        QString installed = QFileInfo(own->filePath()).completeBaseName().mid(Prefix.size() + 1);
         // Qt's own texts, such as a text box's context menu, are only wanted once a window is
         // up, so they are read from disk after start-up. Installed last, they are looked up
         // first, but none of the program's texts is among them.

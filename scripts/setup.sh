@@ -6,6 +6,7 @@
 #   scripts/setup.sh             build and test dependencies
 #   scripts/setup.sh --display   also Xvfb, the screenshot tools and what bench/startup.sh uses
 #   scripts/setup.sh --memcheck  also valgrind, for `make memcheck`
+#   scripts/setup.sh --lint      also clang-tidy, for `make lint`
 set -euo pipefail
 
 packages=(
@@ -22,8 +23,9 @@ for option in "$@"; do
     case "$option" in
     --display) packages+=(xvfb xauth xdotool imagemagick x11-utils) ;;
     --memcheck) packages+=(valgrind) ;;
+    --lint) packages+=(clang-tidy) ;;
     *)
-        echo "usage: $0 [--display] [--memcheck]" >&2
+        echo "usage: $0 [--display] [--memcheck] [--lint]" >&2
         exit 2
         ;;
     esac

@@ -499,7 +499,7 @@ public:
     std::string Finish() const {
         std::ostringstream svg;
         svg << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            << "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.2\" baseProfile=\"tiny\" "
+            << R"(<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" )"
             << "width=\"" << Width << "\" height=\"" << Height << "\" viewBox=\"0 0 " << Width
             << " " << Height << "\" font-family=\"sans-serif\" fill=\"currentColor\">\n"
             << Body.str() << "</svg>\n";
@@ -512,9 +512,9 @@ private:
     std::ostringstream Body;
 };
 
-const std::string Grid = "stroke=\"currentColor\" stroke-opacity=\"0.25\" stroke-width=\"1\"";
-const std::string Axis = "stroke=\"currentColor\" stroke-width=\"1\"";
-const std::string Dashed = "stroke=\"currentColor\" stroke-width=\"1.5\" stroke-dasharray=\"4,3\"";
+const std::string Grid = R"(stroke="currentColor" stroke-opacity="0.25" stroke-width="1")";
+const std::string Axis = R"(stroke="currentColor" stroke-width="1")";
+const std::string Dashed = R"(stroke="currentColor" stroke-width="1.5" stroke-dasharray="4,3")";
 
 /// The chance of every gain of one turn of three players, a panel per mode on one scale.
 std::string GainsChart(const Labels& labels) {

@@ -141,10 +141,7 @@ private slots:
         QCOMPARE(NameOf(ContinueButton()), QStringLiteral("Continue"));
         QCOMPARE(DescriptionOf(ContinueButton()), QStringLiteral("Resumes the race"));
 
-        for (int slot = 0; slot < 3; ++slot) {
-            ClickMode("Medium", slot); // two matches each turn: 21 points
-        }
-        Dice->Script(std::vector<std::int16_t>(30, 6));
+        ScriptATenTurnRace();
         for (int turn = 0; turn < 10; ++turn) {
             PlayTurn();
         }

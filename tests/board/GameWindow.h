@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace plovari::testing {
 
@@ -134,11 +135,27 @@ protected:
     }
     /// Turns played since the dice were last scripted, counted by the dice drawn.
     std::size_t Draws() const { return Dice->Position; }
+    /// Whether play has stopped: the timer off, and no turn played while every event already
+    /// due, a tick that fell due before the stop included, is handled.
+    bool PlaysNoFurtherTurn() {
+        const std::size_t before = Draws();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        return !Timer1()->isActive() && Draws() == before;
+    }
 
     void ClickContinue() { QTest::mouseClick(ContinueButton(), Qt::LeftButton); }
     void ClickMode(const char* mode, int slot) {
         QRadioButton* button = ModeButton(mode, slot);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+    /// Scripts a race of three that ends after its tenth turn: all in Medium mode, all rolling
+    /// sixes, so each gains 21 points a turn by its two matches.
+    void ScriptATenTurnRace() {
+        for (int slot = 0; slot < 3; ++slot) {
+            ClickMode("Medium", slot);
+        }
+        Dice->Script(std::vector<std::int16_t>(std::size_t{3} * 10, 6));
     }
     /// Clicks the hidden "Do Turn" button, as code may: one turn, with no timer.
     void PlayTurn() { Find<QPushButton>(*Window, "DoTurn")->click(); }

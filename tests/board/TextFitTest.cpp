@@ -82,7 +82,7 @@ private slots:
         for (int slot = 0; slot < 6; ++slot) {
             ClickMode("Medium", slot); // five matches of 4.2 each turn: 21 points
         }
-        Dice->Script(std::vector<std::int16_t>(6 * 48, 6));
+        Dice->Script(std::vector<std::int16_t>(std::size_t{6} * 48, 6));
         Timer1()->setInterval(0); // the first tick at once: the texts are under test, not the pace
         ClickContinue();
         QTRY_COMPARE(ContinueButton()->text(), PlovariMainForm::CaptionText(Caption::Continue));
@@ -91,7 +91,7 @@ private slots:
         problems << Problems("paused");
 
         const QString restart = PlovariMainForm::CaptionText(Caption::Restart);
-        while (ContinueButton()->text() != restart && Draws() < 6 * 48) {
+        while (ContinueButton()->text() != restart && Draws() < std::size_t{6} * 48) {
             PlayTurn();
         }
         QCOMPARE(Score(5)->text(), QStringLiteral(" 1008"));

@@ -112,7 +112,7 @@ TEST_F(RaceSequences, FinishingTurnStopsTheTimerAndOffersRestartOncePerFinisher)
     StartUp();
     Controller.ChooseFinishLine(200);
     Controller.ContinueButton_Click();
-    Dice.Script(std::vector<std::int16_t>(3 * 33, 6)); // 33 turns of sixes: 198 each
+    Dice.Script(std::vector<std::int16_t>(std::size_t{3} * 33, 6)); // 33 turns of sixes: 198 each
     for (int turn = 0; turn < 33; ++turn) {
         Controller.Timer1_Timer();
     }

@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -303,16 +302,23 @@ class NoFootprintTest : public QObject, private GameWindow {
         case 5:
             Action("Finish500")->trigger();
             break;
-        case 6:
+        case 6: {
             // A few turns on the clock, with the About window open for one of them.
             Action("Fast")->trigger();
             ClickContinue();
-            QTest::qWait(200);
-            ShowAbout();
-            QTest::qWait(200);
+            const std::size_t draws = Draws();
+            QVERIFY(QTest::qWaitFor([&] { return Draws() > draws; }));
+            bool turnWhileOpen = false;
+            WhileModal([this] { Action("About")->trigger(); },
+                       [&](QWidget&) {
+                           const std::size_t before = Draws();
+                           turnWhileOpen = QTest::qWaitFor([&] { return Draws() > before; });
+                       });
+            QVERIFY(turnWhileOpen);
             QTest::keyClick(TempText(), Qt::Key_P);
             Action("StepByStep")->trigger();
             break;
+        }
         case 7:
             QTest::keyClick(TempText(), Qt::Key_Escape);
             break;
@@ -342,16 +348,6 @@ class NoFootprintTest : public QObject, private GameWindow {
             Action("ThreePlayers")->trigger();
             break;
         }
-    }
-
-    /// Waits for the turn that a click started, which step by step ends with a pause.
-    bool WaitForTheButton() {
-        QElapsedTimer waited;
-        waited.start();
-        while (!ContinueButton()->isEnabled() && waited.elapsed() < 5000) {
-            QTest::qWait(1);
-        }
-        return ContinueButton()->isEnabled();
     }
 
 private slots:
@@ -409,7 +405,7 @@ private slots:
         // Dice from the game's own generator, each face rolled again three times in four: the
         // ties make the Medium and High players fast, so races also end.
         ClockRandomSource generator(20240607);
-        std::vector<std::int16_t> dice(6 * 400);
+        std::vector<std::int16_t> dice(std::size_t{6} * 400);
         std::int16_t face = 1;
         for (std::int16_t& die : dice) {
             if (generator.Next() < 0.25f) {
@@ -425,12 +421,16 @@ private slots:
         for (int click = 0; click < 400; ++click) {
             if (click % 16 == 8) {
                 Command(click / 16);
+                if (QTest::currentTestFailed()) {
+                    return;
+                }
                 QVERIFY2(Traces().isEmpty(), qPrintable(Traces().join(QLatin1Char('\n'))));
             }
             const std::size_t draws = Draws();
             const bool restart = ContinueButton()->text() == QStringLiteral("Restart");
             ClickContinue(); // a turn, step by step, or a restart once the race has ended
-            QVERIFY(WaitForTheButton());
+            // The turn that the click started, which step by step ends with a pause.
+            QVERIFY(QTest::qWaitFor([this] { return ContinueButton()->isEnabled(); }));
             turns += Draws() > draws ? 1 : 0;
             races += restart ? 1 : 0;
             const QStringList traces = NewlyOpen() + NotedProblems(Peers);

@@ -281,10 +281,7 @@ private slots:
         Install(std::make_unique<QuotingTranslator>());
         QVERIFY(Open());
         QCOMPARE(ContinueButton()->text(), QStringLiteral("‹Start›"));
-        for (int slot = 0; slot < 3; ++slot) {
-            ClickMode("Medium", slot); // two matches each turn: 21 points
-        }
-        Dice->Script(std::vector<std::int16_t>(60, 6));
+        ScriptATenTurnRace();
         ClickContinue();
         QTRY_COMPARE_WITH_TIMEOUT(ContinueButton()->text(), QStringLiteral("‹Restart›"), 20000);
         ClickContinue();

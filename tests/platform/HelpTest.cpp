@@ -23,7 +23,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <algorithm>
-#include <signal.h>
+#include <csignal>
 #include <unistd.h>
 
 using namespace plovari;
@@ -79,7 +79,7 @@ class HelpTest : public QObject {
 
     /// A runtime folder of its own for one test's viewers, the user's alone.
     QString RuntimeFolder(const QString& name) const {
-        const QString folder = Root.filePath(QStringLiteral("runtime-") + name);
+        QString folder = Root.filePath(QStringLiteral("runtime-") + name);
         if (!QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
             qFatal("cannot make %s", qPrintable(folder));
         }
@@ -348,7 +348,7 @@ private slots:
             QVERIFY(client.waitForConnected(1000) && client.write(bytes) == bytes.size());
             QVERIFY(bytes.isEmpty() || client.waitForBytesWritten(1000));
             if (round % 40 == 0) { // keeps the queue of connections short
-                QTRY_COMPARE(refused.size(), round / 5 * 4);
+                QTRY_COMPARE(refused.size(), qsizetype{round / 5} * 4);
             }
         }
         QTRY_COMPARE(requested.size(), 1); // the last frame, whole

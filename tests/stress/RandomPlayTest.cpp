@@ -26,10 +26,11 @@ using namespace plovari::testing;
 namespace {
 
 constexpr std::uint64_t DefaultSeed = 20240607;
-constexpr std::uint64_t DefaultActions = 20000;
-/// A run this long must also have reached every state, pace, player count and finish line, so
-/// that a change in the weights cannot quietly stop testing some of them.
-constexpr std::uint64_t CoveringRun = 10000;
+constexpr std::uint64_t DefaultActions = 8000;
+/// A run this long, the default one included, must also have reached every state, pace, player
+/// count and finish line, so that a change in the weights cannot quietly stop testing some of
+/// them.
+constexpr std::uint64_t CoveringRun = DefaultActions;
 constexpr std::size_t RecentKept = 150;
 /// A long run says how far it has come this often.
 constexpr std::uint64_t ProgressEvery = 25000;
@@ -128,13 +129,13 @@ constexpr std::array<Weighted, 12> Weights{{
     {Act::KeyOnWindow, 30},
     {Act::ClickMode, 200},
     {Act::ChoosePace, 20},
-    {Act::ChoosePlayers, 1},
+    {Act::ChoosePlayers, 3},
     {Act::ChooseLine, 9},
     {Act::RestartGame, 1},
     {Act::About, 4},
     {Act::Help, 6},
     {Act::Watch, 4},
-    {Act::Wait, 365},
+    {Act::Wait, 363},
 }};
 
 /// Keys for the key catcher: letters, digits, blanks, modifiers and keys with a meaning
@@ -714,7 +715,7 @@ class RandomPlayTest : public QObject, private GameWindow {
                      "\nThe last %zu actions, each with the state after it:\n",
                      static_cast<unsigned long long>(Step), static_cast<unsigned long long>(Seed),
                      qPrintable(Broken), static_cast<unsigned long long>(Seed),
-                     static_cast<unsigned long long>(Step + 1), Recent.size());
+                     static_cast<unsigned long long>(Step) + 1, Recent.size());
         for (const QString& line : Recent) {
             std::fprintf(stderr, "  %s\n", qPrintable(line));
         }
@@ -800,7 +801,7 @@ private slots:
             PlayOneAction();
             if ((Step + 1) % ProgressEvery == 0 && Step + 1 < ActionCount) {
                 qInfo("%llu actions, %llu races finished, %lld ms",
-                      static_cast<unsigned long long>(Step + 1),
+                      static_cast<unsigned long long>(Step) + 1,
                       static_cast<unsigned long long>(RacesFinished),
                       static_cast<long long>(clock.elapsed()));
             }
