@@ -254,7 +254,6 @@ void FitMenuTitles(QMenuBar& bar, int width) {
     KeepFitting(bar, [&bar, width](const QFont& font) {
         // The titles side by side, measured as the bar measures them when it lays them out. (Its
         // size hint is no measure: it is already wrapped into as many rows as the titles need.)
-        bar.setFont(font);
         const QStyle* style = bar.style();
         const QFontMetrics metrics(font);
         const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
